@@ -1,0 +1,95 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <functional>
+
+class TChatInterface;
+class QTimer;
+
+// Interpreter events; all arguments are strings. An unbound event is skipped.
+using tBaseEvent = std::function<void(const QString &Mess)>;
+using tUserEvent = std::function<void(const QString &User)>;
+using tTalkEvent = std::function<void(const QString &User, const QString &Mess)>;
+using tUserFlagEvent = std::function<void(const QString &User, const QString &Flags)>;
+using tUserTypeEvent = std::function<void(const QString &User, const QString &Flags, const QString &UserType)>;
+
+// Common base of the interpreters that sit on a TChatInterface.
+class tBaseInterpreter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit tBaseInterpreter(QObject *parent = nullptr) : QObject(parent) {}
+
+    TChatInterface *ChatInterface = nullptr;
+
+    tTalkEvent OnTalk;
+    tTalkEvent OnWhisper;
+    tTalkEvent OnWhisperSent;
+    tUserTypeEvent OnShowUser;
+    tBaseEvent OnInfo;
+    tUserTypeEvent OnJoin;
+    tUserTypeEvent OnLeave;
+    tBaseEvent OnBroadcast;
+    tBaseEvent OnChannel;
+    tUserFlagEvent OnUserFlags;
+    tBaseEvent OnChannelFull;
+    tBaseEvent OnChanNotExist;
+    tBaseEvent OnRestricted;
+    tBaseEvent OnError;
+    tTalkEvent OnEmote;
+    tUserEvent OnUniqueName;
+    tBaseEvent OnUnHandled;
+    tBaseEvent OnData;
+
+    // The four extractors; pure functions of the line, safe on lines of any length.
+    static QString ParseUser(QStringView line);
+    static QString ParseMessage(QStringView line);
+    static QString ParseFlags(QStringView line);
+    static QString ParseUserType(QStringView line);
+
+    virtual void ProcessLine(const QString &line) = 0;
+    virtual void SendLine(const QString &text) = 0;
+};
+
+// The chat gateway's text protocol: numeric event lines in; chat and commands out through a
+// flood-controlled queue; the login.
+class TBnetChat : public tBaseInterpreter
+{
+    Q_OBJECT
+public:
+    explicit TBnetChat(QObject *parent = nullptr);
+    ~TBnetChat() override;
+
+    int FloodInterval() const;
+    void setFloodInterval(int ms);
+
+    QString UserName = QStringLiteral("Guest");
+    QString Password;
+
+    bool ReadyToSend() const { return m_readyToSend; }
+    const QStringList &Queue() const { return m_queue; }
+
+    void ProcessLine(const QString &line) override;
+    void SendLine(const QString &text) override;
+    bool Login();
+
+    // One tick of the flood timer; public so tests can step the queue without waiting.
+    void FloodTick();
+
+private:
+    QTimer *m_floodTimer = nullptr;
+    QStringList m_queue;
+    bool m_readyToSend = true;
+};
+
+// Passes lines through unparsed (the "Include Plain Text" view) and writes straight to the socket.
+class TTextChat : public tBaseInterpreter
+{
+    Q_OBJECT
+public:
+    explicit TTextChat(QObject *parent = nullptr) : tBaseInterpreter(parent) {}
+    void ProcessLine(const QString &line) override;
+    void SendLine(const QString &text) override;
+};

@@ -1,0 +1,25 @@
+#pragma once
+#include <QByteArray>
+#include <functional>
+
+// Cuts a byte stream into lines ended by one terminator byte. Linear in the bytes fed: each byte is
+// looked at once and the unconsumed tail is kept, never rescanned. A line that grows past
+// MaxLineLength without a terminator is delivered as it stands (cut at the bound) so the buffer
+// stays bounded and no text is silently lost.
+class LineFramer
+{
+public:
+    static constexpr int MaxLineLength = 64 * 1024;
+
+    // Called once per cut line, terminator included (absent for a line cut at the bound).
+    using LineSink = std::function<void(const char *data, qsizetype size)>;
+
+    char terminator = '\r';
+
+    void feed(const char *data, qsizetype size, const LineSink &sink);
+    void clear() { m_pending.clear(); }
+    qsizetype pendingSize() const { return m_pending.size(); }
+
+private:
+    QByteArray m_pending;
+};

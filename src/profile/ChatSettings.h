@@ -1,0 +1,86 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class QFont;
+
+// Colour slots of the settings record's colour table (0x00BBGGRR values).
+enum ColorRole : int {
+    InfoColor = 0, ErrorColor = 1, NameColor = 2, TextColor = 3, YourTextColor = 4, EmoteColor = 5,
+    UserListColor = 6, HighlightColor = 7, HighlightBackground = 8, WhisperColor = 9,
+    ReservedColor10 = 10, WhisperBackground = 11, EntryBackground = 12, EntryColor = 13,
+    YourNameColor = 14, ChatBackground = 15, UserListBackground = 16, CustomUserBackground = 17,
+    CustomUserColor = 18,
+    ColorSlotCount = 19
+};
+
+// A font as stored in the settings record (274 bytes, at a given offset of it).
+struct tFontRec
+{
+    static constexpr int Size = 274;
+    static constexpr int ColorOffset = 4, NameOffset = 12, NameCapacity = 255, PitchOffset = 268,
+                         SizeOffset = 269, StyleOffset = 273;
+    enum Style : std::uint8_t { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+    enum Pitch : std::uint8_t { DefaultPitch = 0, VariablePitch = 1, FixedPitch = 2 };
+
+    std::uint32_t Color = 0x00FFFF00;
+    QString Name = QStringLiteral("Arial");
+    std::uint8_t FontPitch = 0;
+    std::int32_t FontSize = 10;
+    std::uint8_t FontStyle = 0;
+};
+
+// The profile's settings record: exactly the 4096 bytes of the profile file. Fields are read and
+// written through accessors at their fixed offsets; bytes no accessor touches survive unchanged.
+class tChatSettings
+{
+public:
+    static constexpr int Size = 4096;
+    static constexpr int ChatFontOffset = 0, WhisperFontOffset = 274, UserListFontOffset = 548;
+    static constexpr int ColorsOffset = 822;
+    static constexpr int StringCapacity = 255, VersionCapacity = 4;
+
+    std::array<std::uint8_t, Size> bytes{};
+
+    tFontRec ChatFont() const;
+    void setChatFont(const tFontRec &f);
+    tFontRec WhisperFont() const;
+    void setWhisperFont(const tFontRec &f);
+    tFontRec UserListFont() const;
+    void setUserListFont(const tFontRec &f);
+
+    std::uint32_t Color(int slot) const;
+    void setColor(int slot, std::uint32_t bgr);
+
+    // Booleans, integers and strings, by their names in the record.
+#define QC_BOOL(name) bool name() const; void set##name(bool v);
+#define QC_INT(name) std::int32_t name() const; void set##name(std::int32_t v);
+#define QC_STR(name) QString name() const; void set##name(const QString &v);
+    QC_BOOL(IncludePlainText) QC_BOOL(EnterLeaveNotify) QC_BOOL(IncludeIcons)
+    QC_STR(UserName) QC_STR(Password) QC_STR(Server) QC_STR(HomeChannel) QC_STR(AwayMessage)
+    QC_STR(DNDMessage)
+    QC_INT(ReciteDelay)
+    std::uint8_t DoubleClickAction() const; void setDoubleClickAction(std::uint8_t v);
+    QC_BOOL(WhoisOnJoin) QC_BOOL(AutoRejoin) QC_BOOL(ShowToolbar)
+    QC_STR(LogFileName)
+    QC_BOOL(LogTime) QC_BOOL(LogEvents) QC_BOOL(KeepLog)
+    QC_STR(Version) // capacity 4
+    QC_INT(ConnectTimeout) QC_INT(LoginTimeout)
+    QC_BOOL(AllowMultiPasswords) QC_BOOL(AcceptSounds) QC_BOOL(RespondPhrases) QC_BOOL(RespondWhispers)
+    QC_BOOL(MasterEvents) QC_BOOL(AutoBan) QC_BOOL(BanAllExcept) QC_BOOL(RespondJoins)
+    QC_STR(JoinResponse)
+    QC_BOOL(RespondTimers) QC_BOOL(PlaySoundsLocally) QC_BOOL(AutoReconnect) QC_BOOL(UseGameServer)
+    QC_BOOL(ShowFavorites)
+#undef QC_BOOL
+#undef QC_INT
+#undef QC_STR
+};
+static_assert(sizeof(tChatSettings) == tChatSettings::Size, "the settings record is one 4096-byte block");
+
+// Gives every field its default; AwayMessage and DNDMessage are left as they are.
+void ResetSettings(tChatSettings &s);
+
+// Font record <-> display font (colour is carried separately by the record; Qt fonts have none).
+void ApplyFont(const tFontRec &rec, QFont &font);
+void CaptureFont(const QFont &font, std::uint32_t color, tFontRec &rec);
