@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -77,6 +78,13 @@ public:
 #undef QC_STR
 };
 static_assert(sizeof(tChatSettings) == tChatSettings::Size, "the settings record is one 4096-byte block");
+
+// Stored colours are 0x00BBGGRR (red in the low byte).
+inline QColor bgrToColor(std::uint32_t bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
+inline std::uint32_t colorToBgr(const QColor &c)
+{
+    return std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) | (std::uint32_t(c.blue()) << 16);
+}
 
 // Gives every field its default; AwayMessage and DNDMessage are left as they are.
 void ResetSettings(tChatSettings &s);
