@@ -41,6 +41,7 @@ public:
     static constexpr int ChatFontOffset = 0, WhisperFontOffset = 274, UserListFontOffset = 548;
     static constexpr int ColorsOffset = 822;
     static constexpr int StringCapacity = 255, VersionCapacity = 4;
+    static constexpr int ReservedFlagsOffset = 2709, ReservedFlagsCount = 4;
 
     std::array<std::uint8_t, Size> bytes{};
 
@@ -62,6 +63,7 @@ public:
     QC_STR(UserName) QC_STR(Password) QC_STR(Server) QC_STR(HomeChannel) QC_STR(AwayMessage)
     QC_STR(DNDMessage)
     QC_INT(ReciteDelay)
+    // 0..7; a stored value outside that range reads as the default 2 so it can index the action list.
     std::uint8_t DoubleClickAction() const; void setDoubleClickAction(std::uint8_t v);
     QC_BOOL(WhoisOnJoin) QC_BOOL(AutoRejoin) QC_BOOL(ShowToolbar)
     QC_STR(LogFileName)
@@ -73,6 +75,10 @@ public:
     QC_STR(JoinResponse)
     QC_BOOL(RespondTimers) QC_BOOL(PlaySoundsLocally) QC_BOOL(AutoReconnect) QC_BOOL(UseGameServer)
     QC_BOOL(ShowFavorites)
+    // Never read; kept for the stored layout. The four flags at 2709 are set by the reset and by
+    // the upgrade of old records; byte 2986 is written 0 by each confirmed setup dialog.
+    void setReservedFlags(bool v);
+    void setReservedByte2986(std::uint8_t v);
 #undef QC_BOOL
 #undef QC_INT
 #undef QC_STR
@@ -90,5 +96,8 @@ inline std::uint32_t colorToBgr(const QColor &c)
 void ResetSettings(tChatSettings &s);
 
 // Font record <-> display font (colour is carried separately by the record; Qt fonts have none).
+// Pitch: default leaves the font's fixed-pitch property unset, variable sets it false, fixed sets
+// it true with a monospace style hint. A stored size outside 1..MaxFontSize applies as 10 points.
 void ApplyFont(const tFontRec &rec, QFont &font);
 void CaptureFont(const QFont &font, std::uint32_t color, tFontRec &rec);
+constexpr int MaxFontSize = 500;

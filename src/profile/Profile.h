@@ -40,9 +40,10 @@ struct tProfile
     void DefaultServers();
     void DefaultChannels();
     void DefaultCommands();
-    // The data part of "&New": everything but Favorite, CurrentProfile, Away/DND reasons reset.
+    // The data part of "&New": clears Modified and resets everything but Favorite, CurrentProfile
+    // and the away/DND reasons (the window does the rest: actions, panes, dialogs, appearance).
     void NewProfileData();
 
-    // Key name of a list in the ".ext" file and the list itself, in the writer's order.
+    // The product actions' keys in the ".ext" file, "=" included ("ChatAction=" ...), stored order.
     static const char *const ProductActionKeys[ProductActionCount];
 };

@@ -1,9 +1,24 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+// Helpers for packed little-endian records with length-prefixed strings. A stored length byte
+// larger than the field's capacity is clamped, never trusted.
+namespace records {
+QString readString(const std::uint8_t *field, int capacity);
+// Stores at most `capacity` bytes (Latin-1); the unused rest of the field is zeroed so an old,
+// longer value (a password, say) does not linger in the saved file.
+void writeString(std::uint8_t *field, int capacity, const QString &value);
+std::uint32_t readU32(const std::uint8_t *at);
+void writeU32(std::uint8_t *at, std::uint32_t v);
+// Replaces the file in one step (temporary file, then rename), created readable and writable by
+// its owner only: profile files carry a plain-text password.
+bool saveOwnerOnly(const QString &path, const QByteArray &data);
+} // namespace records
 
 // One custom user record: exactly the 4096 bytes stored in the ".usr" file.
 struct tUserRec
@@ -17,10 +32,13 @@ struct tUserRec
     static constexpr int CustomNameColorOffset = 1026;
     static constexpr int CustomTextColorOffset = 1030;
     static constexpr int CustomWhisperColorOffset = 1034;
+    static constexpr int ReservedOffset = 1038;
 
     std::array<std::uint8_t, Size> bytes{};
 };
 static_assert(sizeof(tUserRec) == tUserRec::Size, "tUserRec must be exactly one stored record");
+static_assert(tUserRec::NotesOffset + 1 + tUserRec::NotesCapacity == tUserRec::CustomNameColorOffset,
+              "the colours follow the notes");
 
 // A custom user: colours, greeting, join/leave sounds and notes for one chat user.
 class tUser
@@ -33,7 +51,7 @@ public:
     QString Greeting() const;
     void setGreeting(const QString &v); // cut to 240
     QString JoinSound() const;
-    void setJoinSound(const QString &v); // cut to 255
+    void setJoinSound(const QString &v); // cut to 255; "None" in any case means no sound
     QString LeaveSound() const;
     void setLeaveSound(const QString &v);
     QString Notes() const;
@@ -49,20 +67,29 @@ public:
     tUserRec Rec;
 };
 
-// The profile's custom users; owns its records.
+// The profile's custom users; owns its records. Copies are deep (dialogs edit copies).
 class tUserList
 {
 public:
+    tUserList() = default;
+    tUserList(const tUserList &other);
+    tUserList &operator=(const tUserList &other);
+    tUserList(tUserList &&) = default;
+    tUserList &operator=(tUserList &&) = default;
+
     int Count() const { return int(m_items.size()); }
     tUser *Items(int index) const; // nullptr when out of range
-    int Add(std::unique_ptr<tUser> user);
+    int Add(std::unique_ptr<tUser> user); // appends, duplicates allowed; returns the index
     int IndexOfName(const QString &name) const; // ASCII-lower-cased byte comparison; -1 when none
-    void Delete(int index);
-    void Sort();
+    void Delete(int index); // out of range: nothing
+    void Sort(); // by lower-cased name, stable
     void Clear() { m_items.clear(); }
-    // Writes every record; an empty list leaves an empty file so deleted users stay deleted.
+    // Writes every record atomically, readable by the owner only. An empty list leaves an empty
+    // file so deleted users stay deleted.
     bool SaveToFile(const QString &path) const;
-    bool LoadFromFile(const QString &path); // a missing file gives true and an empty list
+    // A missing file gives true and an empty list; a size that is not a whole number of records,
+    // or any read error, gives false and an empty list.
+    bool LoadFromFile(const QString &path);
 
 private:
     std::vector<std::unique_ptr<tUser>> m_items;
