@@ -1,5 +1,7 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 struct tProfile;
 
@@ -11,18 +13,34 @@ public:
     virtual void showMessage(const QString &text) = 0;
 };
 
-// Base name of a profile's companion files: "*" removed, cut before the first "." of the file name.
+// Base name of a profile's companion files: "*" removed, cut before the first "." of the file name
+// (a leading dot of a hidden file's name does not count). The companion files are base + ".ext"
+// (lists), base + ".usr" (custom users) and the older one-file-per-list layout.
 QString ProfileBaseName(const QString &path);
-// The rule files were once named by: cut before the first "." of the whole path.
+// The rule files were once named by: cut before the first "." of the whole path. Loading falls
+// back to it when no companion file of ProfileBaseName exists.
 QString LegacyProfileBaseName(const QString &path);
 
-// Loading steps 1..7 and 9 (the window-side steps 8, 10 and 11 are done by the caller).
+// Loads the settings record, the lists (".ext", or the older layout when there is none) and the
+// custom users (".usr") into the profile. The window's steps are the caller's: afterwards it
+// hands the connection Server, UserName and Password, applies the appearance, sets the toolbar
+// and favourites actions, and opens the session log when KeepLog is set.
+// Neither this nor SaveProfile touches CurrentProfile or clears Modified (the upgrade of a record
+// older than "6.02" sets Modified); the window's actions do that on success.
 // Messages go to the reporter: "Error loading file: " + path, "Could not load user settings file".
+// True when every step succeeded; a failing record or list step still loads the custom users.
 bool LoadProfile(tProfile &profile, const QString &path, ProfileReporter &reporter);
-// Atomic writes, owner-only permissions. "Error saving file: " + path, "Could not save user settings file".
+// Writes the record, the ".ext" and the ".usr", each replaced atomically and readable by the
+// owner only; the older-layout files are deleted once record and lists are safely written.
+// Messages: "Error saving file: " + path, "Could not save user settings file".
 bool SaveProfile(tProfile &profile, const QString &path, ProfileReporter &reporter);
+// Deletes every older-layout file of the path's base name, ignoring errors.
 void DeleteOldFiles(const QString &path);
 
-// The ".ext" list file's text form, for tests and the import.
+// The ".ext" list file's text form. Reading empties the command table, ServerList, HomeList and
+// ChannelList first and appends to every other list (Favorite accumulates across loads).
 QByteArray WriteExtText(const tProfile &profile);
 void ReadExtText(tProfile &profile, const QByteArray &text);
+
+// A text file as lines (Latin-1; CR LF, LF or CR ends a line). False when it cannot be read.
+bool ReadTextLines(const QString &path, QStringList &lines);
