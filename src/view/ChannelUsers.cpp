@@ -1,0 +1,173 @@
+#include "view/ChannelUsers.h"
+
+#include "view/ChatDefs.h"
+
+tChannelUsers::tChannelUsers(QObject *parent) : QAbstractListModel(parent) {}
+
+int tChannelUsers::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_users.size());
+}
+
+QVariant tChannelUsers::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= int(m_users.size()))
+        return QVariant();
+    const Entry &e = m_users[size_t(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return e.Name;
+    case IconRole:
+        return e.Icon;
+    case SquelchRole:
+        return e.Squelched;
+    default:
+        return QVariant();
+    }
+}
+
+void tChannelUsers::SetPersonalIcons(const QStringList &names)
+{
+    m_personal = names.mid(0, MaxIconCount - BuiltinIconCount);
+    m_iconCount = BuiltinIconCount + int(m_personal.size());
+}
+
+int tChannelUsers::ParseFlags(const QString &flags)
+{
+    bool ok = false;
+    const int v = flags.trimmed().isEmpty() ? 0 : flags.toInt(&ok, 16);
+    return ok && v >= 0 ? v : 0;
+}
+
+int tChannelUsers::ChooseIcon(const QString &product, int flags)
+{
+    int index = 0;
+    if (product == QLatin1String("DRTL"))
+        index = 2;
+    else if (product == QLatin1String("STAR"))
+        index = 3;
+    else if (product == QLatin1String("DSHR"))
+        index = 8;
+    else if (product == QLatin1String("SSHR"))
+        index = 5;
+    else if (product == QLatin1String("CHAT"))
+        index = 1;
+    else if (product == QLatin1String("SEXP"))
+        index = 6;
+    else if (product == QLatin1String("W2BN"))
+        index = 10;
+    else if (product == QLatin1String("JSTR"))
+        index = 11;
+    if (product.startsWith(QLatin1String("D2")))
+        index = 20;
+    if (product.startsWith(QLatin1Char('X'))) {
+        bool ok = false;
+        const int n = product.mid(1).toInt(&ok);
+        index = ok ? n : 0;
+    }
+    if (product == QLatin1String("QRLZ"))
+        index = 12;
+    if (flags & 0x01)
+        index = 7;
+    if (flags & 0x02)
+        index = 4;
+    return index;
+}
+
+QString tChannelUsers::AdjustProduct(const QString &user, const QString &product) const
+{
+    QString adjusted = product;
+    const QString key = lowerAscii(user);
+    for (int p = 0; p < m_personal.size(); ++p)
+        if (!m_personal[p].isEmpty() && lowerAscii(m_personal[p]) == key) {
+            adjusted = QLatin1Char('X') + QString::number(p + BuiltinIconCount);
+            break;
+        }
+    if (key == QLatin1String("-quorl-"))
+        adjusted = QStringLiteral("QRLZ");
+    return adjusted;
+}
+
+void tChannelUsers::applyIcon(Entry &e, const QString &product, int flags) const
+{
+    const int index = ChooseIcon(product, flags);
+    // A code from the server such as "X999" or "X-3" names no image: the icon stays.
+    if (index > 0 && index < m_iconCount)
+        e.Icon = index;
+}
+
+void tChannelUsers::updateCaption()
+{
+    m_caption = CurrentChannel + QLatin1String(" (") + QString::number(ChannelUserCount()) + QLatin1Char(')');
+    emit captionChanged(m_caption);
+}
+
+void tChannelUsers::EnterChannel(const QString &channel)
+{
+    CurrentChannel = channel;
+    beginResetModel();
+    m_users.clear();
+    endResetModel();
+    updateCaption();
+}
+
+void tChannelUsers::Clear()
+{
+    beginResetModel();
+    m_users.clear();
+    endResetModel();
+    m_caption.clear();
+    emit captionChanged(m_caption);
+}
+
+QString tChannelUsers::Add(const QString &user, const QString &flags, const QString &product)
+{
+    Entry e;
+    e.Name = user;
+    const int f = ParseFlags(flags);
+    // The server reports users this client has squelched with bit 0x20 when listing a channel.
+    e.Squelched = (f & 0x20) != 0;
+    const QString adjusted = AdjustProduct(user, product);
+    applyIcon(e, adjusted, f);
+    const int row = int(m_users.size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_users.push_back(e);
+    endInsertRows();
+    updateCaption();
+    return adjusted;
+}
+
+int tChannelUsers::IndexOf(const QString &user) const
+{
+    for (size_t i = 0; i < m_users.size(); ++i)
+        if (m_users[i].Name.compare(user, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+bool tChannelUsers::Remove(const QString &user)
+{
+    const int row = IndexOf(user);
+    if (row < 0)
+        return false;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_users.erase(m_users.begin() + row);
+    endRemoveRows();
+    updateCaption();
+    return true;
+}
+
+bool tChannelUsers::SetFlags(const QString &user, const QString &flags)
+{
+    const int row = IndexOf(user);
+    if (row < 0)
+        return false;
+    Entry &e = m_users[size_t(row)];
+    const int f = ParseFlags(flags);
+    e.Squelched = (f & 0x20) != 0;
+    applyIcon(e, QString(), f);
+    const QModelIndex i = index(row);
+    emit dataChanged(i, i);
+    return true;
+}

@@ -1,0 +1,64 @@
+#include "view/SessionLog.h"
+
+#include "net/Ansi.h"
+#include "profile/ChatSettings.h"
+
+tSessionLog::tSessionLog() : m_clock([] { return QDateTime::currentDateTime(); }) {}
+
+tSessionLog::~tSessionLog()
+{
+    Close();
+}
+
+bool tSessionLog::Open(const tChatSettings &settings, const Reporter &reporter)
+{
+    Close();
+    const QString name = settings.LogFileName();
+    if (!settings.KeepLog() || name.isEmpty())
+        return false;
+    m_file.setFileName(name);
+    // The permissions apply only when the file is created: the log holds private whispers.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        Close();
+        if (reporter)
+            reporter(QStringLiteral("Log File is invalid"));
+        return false;
+    }
+    return true;
+}
+
+void tSessionLog::Close()
+{
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+QString tSessionLog::TimeStamp(const QDateTime &when)
+{
+    return QLatin1Char('[') + when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1String("] ");
+}
+
+void tSessionLog::LogTimeStamp()
+{
+    if (!m_file.isOpen())
+        return;
+    m_file.write(ansi::toBytes(TimeStamp(m_clock())));
+}
+
+void tSessionLog::LogLine(const QString &text)
+{
+    if (!m_file.isOpen())
+        return;
+    m_file.write(ansi::toBytes(text) + "\r\n");
+    m_file.flush();
+}
+
+void tSessionLog::write(const tChatSettings &settings, const QString &text, bool event)
+{
+    if (!m_file.isOpen() || !settings.KeepLog() || (event && !settings.LogEvents()))
+        return;
+    if (settings.LogTime())
+        LogTimeStamp();
+    LogLine(text);
+}
