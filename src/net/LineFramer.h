@@ -9,17 +9,26 @@
 class LineFramer
 {
 public:
+    // Longest line handed out, terminator included; the pending tail is always shorter.
     static constexpr int MaxLineLength = 64 * 1024;
 
-    // Called once per cut line, terminator included (absent for a line cut at the bound).
+    // Called once per cut line, terminator included (absent for a line cut at the bound). The bytes
+    // are valid only during the call.
     using LineSink = std::function<void(const char *data, qsizetype size)>;
 
     char terminator = '\r';
 
+    // Lines are handed to the sink in order. If the sink calls clear(), the rest of this chunk is
+    // dropped with the tail (the connection it came from is gone).
     void feed(const char *data, qsizetype size, const LineSink &sink);
-    void clear() { m_pending.clear(); }
+    void clear()
+    {
+        m_pending.clear();
+        ++m_generation;
+    }
     qsizetype pendingSize() const { return m_pending.size(); }
 
 private:
     QByteArray m_pending;
+    unsigned m_generation = 0;
 };

@@ -1,0 +1,53 @@
+#include "net/LineFramer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+const char *findByte(const char *from, qsizetype count, char byte)
+{
+    return static_cast<const char *>(std::memchr(from, static_cast<unsigned char>(byte), size_t(count)));
+}
+} // namespace
+
+void LineFramer::feed(const char *data, qsizetype size, const LineSink &sink)
+{
+    const char *p = data;
+    const char *const end = data + size;
+    const unsigned generation = m_generation;
+
+    // Finish the line left over from the previous chunk; only the new bytes are scanned.
+    if (!m_pending.isEmpty() && p < end) {
+        const qsizetype room = MaxLineLength - m_pending.size();
+        const qsizetype take = std::min<qsizetype>(room, end - p);
+        const char *t = findByte(p, take, terminator);
+        if (!t && take < room) {
+            m_pending.append(p, take);
+            return;
+        }
+        const qsizetype n = t ? t + 1 - p : take;
+        m_pending.append(p, n);
+        p += n;
+        // The sink may clear or feed us again: hand it a line we no longer own.
+        QByteArray line;
+        line.swap(m_pending);
+        sink(line.constData(), line.size());
+        if (generation != m_generation)
+            return;
+    }
+
+    // Whole lines inside the chunk go out straight from the caller's bytes, without copying.
+    while (p < end) {
+        const qsizetype avail = std::min<qsizetype>(MaxLineLength, end - p);
+        const char *t = findByte(p, avail, terminator);
+        if (!t && avail < MaxLineLength) {
+            m_pending.append(p, avail);
+            return;
+        }
+        const qsizetype n = t ? t + 1 - p : avail;
+        sink(p, n);
+        p += n;
+        if (generation != m_generation)
+            return;
+    }
+}
