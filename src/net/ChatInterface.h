@@ -1,7 +1,10 @@
 #pragma once
+#include <QAbstractSocket>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 
 #include "net/LineFramer.h"
@@ -14,12 +17,15 @@ using tDataReceived = std::function<void(const QString &DataString)>;
 
 // The client's one TCP connection to a chat gateway: connects without blocking, cuts received
 // bytes into lines and sends text. Knows nothing of the chat protocol.
+// Do not delete it from inside one of its own events; use deleteLater().
 class TChatInterface : public QObject
 {
     Q_OBJECT
 public:
     // Longest text SendText writes; longer text is refused (false, no event, nothing sent).
     static constexpr int MaxSendLength = 2048;
+    // Most bytes taken from the socket per read.
+    static constexpr int ReadBlockSize = 16384;
 
     explicit TChatInterface(QObject *parent = nullptr);
     ~TChatInterface() override;
@@ -56,16 +62,28 @@ public:
     // The socket in use, or none; exposed for tests that need to poke at it.
     QTcpSocket *socket() const { return m_socket; }
 
+    // Cuts received bytes into lines and raises OnDataReceived for each; the socket's read path
+    // ends here. Public so framing can be driven (and measured) without a socket.
+    void receiveBytes(const char *data, qsizetype size);
+
 private:
     void onConnected();
     void onReadyRead();
     void onPeerClosed();
-    void onError();
-    void deliver(QByteArray line);
+    void onError(QAbstractSocket::SocketError error);
+    void connectFailed(QAbstractSocket::SocketError error);
+    void failLater(QAbstractSocket::SocketError error);
+    void deliver(const char *data, qsizetype size);
     void releaseSocket();
 
     QTcpSocket *m_socket = nullptr;
     bool m_connected = false;
     bool m_closedByPeer = false;
+    bool m_inConnect = false;
+    bool m_reading = false;
+    // Bumped whenever the socket goes, so a failure report queued for an old attempt is dropped.
+    unsigned m_attempt = 0;
     LineFramer m_framer;
+    LineFramer::LineSink m_sink;
+    std::array<char, ReadBlockSize> m_block{};
 };
