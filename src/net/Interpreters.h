@@ -1,11 +1,13 @@
 #pragma once
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <functional>
 
-class TChatInterface;
+#include "net/ChatInterface.h"
+
 class QTimer;
 
 // Interpreter events; all arguments are strings. An unbound event is skipped.
@@ -22,7 +24,8 @@ class tBaseInterpreter : public QObject
 public:
     explicit tBaseInterpreter(QObject *parent = nullptr) : QObject(parent) {}
 
-    TChatInterface *ChatInterface = nullptr;
+    // Cleared by itself when the connection goes, so a late flood tick finds none.
+    QPointer<TChatInterface> ChatInterface;
 
     tTalkEvent OnTalk;
     tTalkEvent OnWhisper;
