@@ -1,13 +1,15 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "profile/Profile.h"
+#include "ui/ChatForm.h"
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorlChat"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("QuorlChat Version 7"));
-    window.resize(800, 600);
+    // The one live profile of the process; everything that needs it gets it by reference.
+    tProfile profile;
+    TfrmChat window(profile);
     window.show();
     return app.exec();
 }
