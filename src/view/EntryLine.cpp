@@ -1,0 +1,192 @@
+#include "view/EntryLine.h"
+
+#include "profile/Profile.h"
+#include "view/ReplyList.h"
+
+tEntryLine::tEntryLine(tEntryHost &host, tProfile &profile, tReplyList &replies)
+    : m_host(host), m_profile(profile), m_replies(replies)
+{
+}
+
+void tEntryLine::send(const QString &text)
+{
+    m_host.SendLine(text + QLatin1Char('\r'));
+}
+
+void tEntryLine::addHistory(const QString &text)
+{
+    m_history.prepend(text);
+    m_host.HistoryInserted(text);
+}
+
+void tEntryLine::Send()
+{
+    if (!m_host.LoggedOn())
+        return;
+    if (m_host.WhisperLock()) {
+        Whisper();
+        return;
+    }
+    const QString text = m_host.EntryText();
+    if (text.isEmpty()) {
+        m_host.Refocus();
+        return;
+    }
+    m_host.LogEvent(QStringLiteral("[Sent] ") + text);
+    send(text);
+    addHistory(text);
+    // Commands are not echoed: the server's answer shows them.
+    if (!text.startsWith(QLatin1Char('/')))
+        m_host.EchoOwnText(text);
+    m_host.SetEntryText(QString());
+    m_host.Refocus();
+}
+
+void tEntryLine::Emote()
+{
+    if (m_host.WhisperLock()) {
+        Whisper();
+        return;
+    }
+    const QString text = m_host.EntryText();
+    addHistory(text);
+    send(QStringLiteral("/me ") + text);
+    m_host.SetEntryText(QString());
+    m_host.Refocus();
+}
+
+void tEntryLine::Whisper()
+{
+    const QString def = m_host.SelectedDef();
+    const QString user = m_host.SelectedUser();
+    if (def.isEmpty() && user.isEmpty()) {
+        m_host.WriteWhisperInfo(QStringLiteral("No User Selected."));
+        m_host.Refocus();
+        return;
+    }
+    const QString text = m_host.EntryText();
+    addHistory(text);
+    send(QStringLiteral("/w ") + (def.isEmpty() ? user : def) + QLatin1Char(' ') + text);
+    m_host.SetEntryText(QString());
+    m_host.Refocus();
+}
+
+void tEntryLine::offerReply(int index)
+{
+    m_replies.Index = index;
+    m_completion = QStringLiteral("/msg ") + m_replies.Names().at(index) + QLatin1Char(' ');
+    m_host.SetEntryText(m_completion);
+}
+
+void tEntryLine::Tab()
+{
+    const int count = m_replies.Count();
+    if (count == 0)
+        return;
+    const int last = count - 1;
+    if (m_replies.Index < 0 || m_replies.Index > last)
+        m_replies.Index = last;
+    const QString text = m_host.EntryText();
+    if (!m_completion.isEmpty() && m_completion.compare(text, Qt::CaseInsensitive) == 0)
+        offerReply(m_replies.Index == 0 ? last : m_replies.Index - 1);
+    else if (text.isEmpty())
+        offerReply(last);
+}
+
+int tEntryLine::historyIndexOf(const QString &text) const
+{
+    for (int i = 0; i < m_history.size(); ++i)
+        if (m_history[i].compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void tEntryLine::HistoryUp()
+{
+    const int older = historyIndexOf(m_host.EntryText()) + 1;
+    m_host.SetEntryText(older < m_history.size() ? m_history[older] : QString());
+}
+
+void tEntryLine::HistoryDown()
+{
+    const int newer = historyIndexOf(m_host.EntryText()) - 1;
+    if (newer >= 0)
+        m_host.SetEntryText(m_history[newer]);
+}
+
+void tEntryLine::toggleMode(bool &flag, const QString &title, const QString &prompt, bool away)
+{
+    auto setChecked = [&](bool on) { away ? m_host.SetAwayChecked(on) : m_host.SetDndChecked(on); };
+    const QString command = away ? QStringLiteral("/away") : QStringLiteral("/DND");
+    if (flag) {
+        setChecked(false);
+        flag = false;
+        send(command);
+        return;
+    }
+    tChatSettings &s = m_profile.Settings;
+    const QString stored = away ? s.AwayMessage() : s.DNDMessage();
+    QString text = stored;
+    if (!m_host.AskText(title, prompt, text)) {
+        setChecked(false);
+    } else if (!text.isEmpty()) {
+        flag = true;
+        setChecked(true);
+        if (text != stored)
+            m_profile.Modified = true;
+        const QString reason = text.left(MaxReasonLength);
+        away ? s.setAwayMessage(reason) : s.setDNDMessage(reason);
+        send(command + QLatin1Char(' ') + reason);
+    }
+    m_host.Refocus();
+}
+
+void tEntryLine::ToggleAway()
+{
+    toggleMode(m_away, QStringLiteral("Away"), QStringLiteral("Enter reason why you will be away:"), true);
+}
+
+void tEntryLine::ToggleDnd()
+{
+    toggleMode(m_dnd, QStringLiteral("DND"), QStringLiteral("Enter reason why you will be in DND mode:"), false);
+}
+
+void tEntryLine::CopyName(const QString &name)
+{
+    if (!name.isEmpty())
+        m_host.InsertAtCaret(name);
+}
+
+void tEntryLine::AltN()
+{
+    CopyName(m_host.SelectedUser());
+    CopyName(m_host.SelectedDef());
+}
+
+QString tEntryLine::UserCommandLine(UserCommand command, const QString &name)
+{
+    switch (command) {
+    case UserCommand::Whois: return QStringLiteral("/whois ") + name;
+    case UserCommand::StarcraftStats: return QStringLiteral("/stats ") + name + QStringLiteral(" star");
+    case UserCommand::BroodwarStats: return QStringLiteral("/stats ") + name + QStringLiteral(" sexp");
+    case UserCommand::WarcraftStats: return QStringLiteral("/stats ") + name + QStringLiteral(" w2bn");
+    case UserCommand::Squelch: return QStringLiteral("/squelch ") + name;
+    case UserCommand::Unsquelch: return QStringLiteral("/unsquelch ") + name;
+    case UserCommand::Kick: return QStringLiteral("/kick ") + name;
+    case UserCommand::Ban: return QStringLiteral("/ban ") + name;
+    case UserCommand::Designate: return QStringLiteral("/designate ") + name;
+    }
+    return QString();
+}
+
+void tEntryLine::SendUserCommand(UserCommand command, const QString &name)
+{
+    if (!name.isEmpty())
+        send(UserCommandLine(command, name));
+}
+
+void tEntryLine::SendMenuLine(const QString &text)
+{
+    send(text);
+    m_host.Refocus();
+}

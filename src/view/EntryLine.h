@@ -1,0 +1,98 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+struct tProfile;
+class tReplyList;
+
+// What the entry line needs from the main window. Tests answer it with a recording fake.
+class tEntryHost
+{
+public:
+    virtual ~tEntryHost() = default;
+
+    virtual bool LoggedOn() const = 0;
+    virtual QString UniqueName() const = 0;
+    virtual bool WhisperLock() const = 0;
+    // The selected name of the channel user list / the custom user list; empty when none.
+    virtual QString SelectedUser() const = 0;
+    virtual QString SelectedDef() const = 0;
+
+    virtual QString EntryText() const = 0;
+    // Replaces the text and puts the caret at its end.
+    virtual void SetEntryText(const QString &text) = 0;
+    // Replaces the selection at the caret (inserts when nothing is selected).
+    virtual void InsertAtCaret(const QString &text) = 0;
+    // A line went to the top of the history: show it in the drop-down list.
+    virtual void HistoryInserted(const QString &text) = 0;
+    // Focus to the entry line, caret at the end, nothing selected.
+    virtual void Refocus() = 0;
+
+    // One complete line, carriage return included.
+    virtual void SendLine(const QString &line) = 0;
+    // "<" own name "> " text in the own colours, in the chat pane.
+    virtual void EchoOwnText(const QString &text) = 0;
+    // An information line in the whisper pane.
+    virtual void WriteWhisperInfo(const QString &text) = 0;
+    // A line for the session log that is written only when events are logged.
+    virtual void LogEvent(const QString &text) = 0;
+
+    // A modal one-line prompt; false when cancelled. `text` comes in as the preset.
+    virtual bool AskText(const QString &title, const QString &prompt, QString &text) = 0;
+    virtual void SetAwayChecked(bool on) = 0;
+    virtual void SetDndChecked(bool on) = 0;
+};
+
+// Everything the user says from the main window: Send, Emote, Whisper (with Whisper Lock), the
+// history walk, Tab reply cycling, Away and DND, name copying and the user pop-up commands. Every
+// line leaves through the host's SendLine with one carriage return appended here.
+class tEntryLine
+{
+public:
+    // Longest away or DND reason kept and sent.
+    static constexpr int MaxReasonLength = 255;
+
+    enum class UserCommand { Whois, StarcraftStats, BroodwarStats, WarcraftStats, Squelch, Unsquelch, Kick, Ban, Designate };
+
+    tEntryLine(tEntryHost &host, tProfile &profile, tReplyList &replies);
+
+    void Send();
+    void Emote();
+    void Whisper();
+    void Tab();
+    void HistoryUp();
+    void HistoryDown();
+    void ToggleAway();
+    void ToggleDnd();
+
+    // A list's selected name into the entry line (nothing without a name).
+    void CopyName(const QString &name);
+    // Alt+N: the channel list's selection, then the custom list's.
+    void AltN();
+
+    static QString UserCommandLine(UserCommand command, const QString &name);
+    // Nothing when `name` is empty (the list has no selection).
+    void SendUserCommand(UserCommand command, const QString &name);
+    // The transcript menu's fixed lines ("/users", "/time", "/rejoin"), then refocus.
+    void SendMenuLine(const QString &text);
+
+    const QStringList &History() const { return m_history; }
+    bool Away() const { return m_away; }
+    bool Dnd() const { return m_dnd; }
+    const QString &Completion() const { return m_completion; }
+
+private:
+    void send(const QString &text);
+    void addHistory(const QString &text);
+    void offerReply(int index);
+    int historyIndexOf(const QString &text) const;
+    void toggleMode(bool &flag, const QString &title, const QString &prompt, bool away);
+
+    tEntryHost &m_host;
+    tProfile &m_profile;
+    tReplyList &m_replies;
+    QStringList m_history; // newest first
+    QString m_completion;
+    bool m_away = false;
+    bool m_dnd = false;
+};
