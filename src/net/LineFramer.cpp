@@ -28,10 +28,11 @@ void LineFramer::feed(const char *data, qsizetype size, const LineSink &sink)
         const qsizetype n = t ? t + 1 - p : take;
         m_pending.append(p, n);
         p += n;
-        // The sink may clear or feed us again: hand it a line we no longer own.
-        QByteArray line;
-        line.swap(m_pending);
-        sink(line.constData(), line.size());
+        // The finished line moves out of the tail's buffer, so a sink that clears us leaves its
+        // bytes alone; the two buffers trade places to keep their capacity.
+        m_line.swap(m_pending);
+        m_pending.resize(0);
+        sink(m_line.constData(), m_line.size());
         if (generation != m_generation)
             return;
     }

@@ -30,5 +30,6 @@ public:
 
 private:
     QByteArray m_pending;
+    QByteArray m_line;
     unsigned m_generation = 0;
 };
