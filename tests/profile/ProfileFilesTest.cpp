@@ -79,13 +79,7 @@ private slots:
     void roundTripOfEveryListAndField()
     {
         tProfile p;
-        QStringList *lists[] = {&p.Favorite, &p.UserDef, &p.NameList, &p.PasswordList, &p.ServerList,
-                                &p.HomeList, &p.ChannelList, &p.OwnerList, &p.MemberList, &p.AccountList,
-                                &p.NumberList, &p.PhraseList, &p.WhisperList, &p.BanList, &p.NoBanList,
-                                &p.UserJoinList, &p.TimerList, &p.IntervalList, &p.CommandList,
-                                &p.CommandRes, &p.CommandLevel, &p.MacroList, &p.MacroKeys,
-                                &p.PhraseRes[0], &p.PhraseRes[1], &p.PhraseRes[2], &p.WhiserRes[0],
-                                &p.WhiserRes[1], &p.WhiserRes[2], &p.UserRes[0], &p.UserRes[1], &p.UserRes[2]};
+        const auto lists = everyList(p);
         int n = 0;
         for (QStringList *l : lists) {
             *l = QStringList{QStringLiteral("first %1").arg(n), QStringLiteral("a=b %1").arg(n), QString()};
@@ -117,14 +111,8 @@ private slots:
         QVERIFY(LoadProfile(q, file, r));
         QCOMPARE(r.messages, QStringList());
         QVERIFY(q.Settings.bytes == p.Settings.bytes);
-        QStringList *loaded[] = {&q.Favorite, &q.UserDef, &q.NameList, &q.PasswordList, &q.ServerList,
-                                 &q.HomeList, &q.ChannelList, &q.OwnerList, &q.MemberList, &q.AccountList,
-                                 &q.NumberList, &q.PhraseList, &q.WhisperList, &q.BanList, &q.NoBanList,
-                                 &q.UserJoinList, &q.TimerList, &q.IntervalList, &q.CommandList,
-                                 &q.CommandRes, &q.CommandLevel, &q.MacroList, &q.MacroKeys,
-                                 &q.PhraseRes[0], &q.PhraseRes[1], &q.PhraseRes[2], &q.WhiserRes[0],
-                                 &q.WhiserRes[1], &q.WhiserRes[2], &q.UserRes[0], &q.UserRes[1], &q.UserRes[2]};
-        for (size_t i = 0; i < std::size(lists); ++i)
+        const auto loaded = everyList(q);
+        for (size_t i = 0; i < lists.size(); ++i)
             QCOMPARE(*loaded[i], *lists[i]);
         QCOMPARE(q.Actions, p.Actions);
         QCOMPARE(q.Users.Count(), 2);
@@ -282,16 +270,13 @@ private slots:
         QCOMPARE(r.messages, QStringList{QStringLiteral("Could not load user settings file")});
         QCOMPARE(p.Users.Count(), 0);
         QCOMPARE(p.Settings.UserName().size(), 255);
-    }
 
-    void missingProfileFailsAndEmptiesTheUsers()
-    {
-        RecordingReporter r;
-        tProfile p;
+        // No profile file at all: a failure, and no custom users either.
+        r.messages.clear();
         p.Users.Add(std::make_unique<tUser>());
-        const QString file = path(QStringLiteral("nowhere.ch5"));
-        QVERIFY(!LoadProfile(p, file, r));
-        QCOMPARE(r.messages, QStringList{QStringLiteral("Error loading file: ") + file});
+        const QString missing = path(QStringLiteral("nowhere.ch5"));
+        QVERIFY(!LoadProfile(p, missing, r));
+        QCOMPARE(r.messages, QStringList{QStringLiteral("Error loading file: ") + missing});
         QCOMPARE(p.Users.Count(), 0);
     }
 

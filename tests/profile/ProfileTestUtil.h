@@ -2,7 +2,10 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <array>
 #include <sys/stat.h>
+
+#include "profile/Profile.h"
 
 namespace profiletest {
 inline QByteArray fileBytes(const QString &path)
@@ -22,5 +25,15 @@ inline int modeOf(const QString &path)
 {
     struct stat st;
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+// Every list of a profile, each once, listed here independently of the code under test.
+inline std::array<QStringList *, 32> everyList(tProfile &p)
+{
+    return {&p.Favorite, &p.UserDef, &p.NameList, &p.PasswordList, &p.ServerList, &p.HomeList,
+            &p.ChannelList, &p.OwnerList, &p.MemberList, &p.AccountList, &p.NumberList, &p.PhraseList,
+            &p.WhisperList, &p.BanList, &p.NoBanList, &p.UserJoinList, &p.TimerList, &p.IntervalList,
+            &p.CommandList, &p.CommandRes, &p.CommandLevel, &p.MacroList, &p.MacroKeys, &p.PhraseRes[0],
+            &p.PhraseRes[1], &p.PhraseRes[2], &p.WhiserRes[0], &p.WhiserRes[1], &p.WhiserRes[2],
+            &p.UserRes[0], &p.UserRes[1], &p.UserRes[2]};
 }
 } // namespace profiletest

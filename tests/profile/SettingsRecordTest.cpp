@@ -89,77 +89,60 @@ private slots:
         QCOMPARE(s.Color(HighlightBackground), 0x00FF0000u);
     }
 
-    void eachAccessorTouchesOnlyItsOffset_data()
+    void eachAccessorTouchesOnlyItsOffset()
     {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<std::function<void(tChatSettings &)>>("set");
-        auto row = [](const char *name, int offset, int width, std::function<void(tChatSettings &)> f) {
-            QTest::newRow(name) << offset << width << f;
+        using S = tChatSettings;
+        const std::pair<int, void (S::*)(bool)> bools[] = {
+            {898, &S::setIncludePlainText}, {899, &S::setEnterLeaveNotify}, {900, &S::setIncludeIcons},
+            {2442, &S::setWhoisOnJoin}, {2443, &S::setAutoRejoin}, {2444, &S::setShowToolbar},
+            {2701, &S::setLogTime}, {2702, &S::setLogEvents}, {2703, &S::setKeepLog},
+            {2721, &S::setAllowMultiPasswords}, {2722, &S::setAcceptSounds}, {2723, &S::setRespondPhrases},
+            {2724, &S::setRespondWhispers}, {2725, &S::setMasterEvents}, {2726, &S::setAutoBan},
+            {2727, &S::setBanAllExcept}, {2728, &S::setRespondJoins}, {2985, &S::setRespondTimers},
+            {2988, &S::setPlaySoundsLocally}, {2989, &S::setAutoReconnect}, {2990, &S::setUseGameServer},
+            {2991, &S::setShowFavorites}};
+        const std::pair<int, void (S::*)(const QString &)> strings[] = {
+            {901, &S::setUserName}, {1157, &S::setPassword}, {1413, &S::setServer}, {1669, &S::setHomeChannel},
+            {1925, &S::setAwayMessage}, {2181, &S::setDNDMessage}, {2445, &S::setLogFileName},
+            {2704, &S::setVersion}, {2729, &S::setJoinResponse}};
+        const std::pair<int, void (S::*)(std::int32_t)> ints[] = {
+            {2437, &S::setReciteDelay}, {2713, &S::setConnectTimeout}, {2717, &S::setLoginTimeout}};
+        // On an all-zero record each setter must change exactly the bytes of its field.
+        auto check = [](int offset, const Bytes &expected, const std::function<void(S &)> &set) {
+            S s;
+            set(s);
+            QVERIFY2(s.bytes == expected, qPrintable(QStringLiteral("field at %1").arg(offset)));
         };
-        row("IncludePlainText", 898, 1, [](tChatSettings &s) { s.setIncludePlainText(true); });
-        row("EnterLeaveNotify", 899, 1, [](tChatSettings &s) { s.setEnterLeaveNotify(true); });
-        row("IncludeIcons", 900, 1, [](tChatSettings &s) { s.setIncludeIcons(true); });
-        row("UserName", 901, 4, [](tChatSettings &s) { s.setUserName("abc"); });
-        row("Password", 1157, 4, [](tChatSettings &s) { s.setPassword("abc"); });
-        row("Server", 1413, 4, [](tChatSettings &s) { s.setServer("abc"); });
-        row("HomeChannel", 1669, 4, [](tChatSettings &s) { s.setHomeChannel("abc"); });
-        row("AwayMessage", 1925, 4, [](tChatSettings &s) { s.setAwayMessage("abc"); });
-        row("DNDMessage", 2181, 4, [](tChatSettings &s) { s.setDNDMessage("abc"); });
-        row("ReciteDelay", 2437, 4, [](tChatSettings &s) { s.setReciteDelay(0x01020304); });
-        row("DoubleClickAction", 2441, 1, [](tChatSettings &s) { s.setDoubleClickAction(7); });
-        row("WhoisOnJoin", 2442, 1, [](tChatSettings &s) { s.setWhoisOnJoin(true); });
-        row("AutoRejoin", 2443, 1, [](tChatSettings &s) { s.setAutoRejoin(true); });
-        row("ShowToolbar", 2444, 1, [](tChatSettings &s) { s.setShowToolbar(true); });
-        row("LogFileName", 2445, 4, [](tChatSettings &s) { s.setLogFileName("abc"); });
-        row("LogTime", 2701, 1, [](tChatSettings &s) { s.setLogTime(true); });
-        row("LogEvents", 2702, 1, [](tChatSettings &s) { s.setLogEvents(true); });
-        row("KeepLog", 2703, 1, [](tChatSettings &s) { s.setKeepLog(true); });
-        row("Version", 2704, 4, [](tChatSettings &s) { s.setVersion("abc"); });
-        row("ConnectTimeout", 2713, 4, [](tChatSettings &s) { s.setConnectTimeout(0x01020304); });
-        row("LoginTimeout", 2717, 4, [](tChatSettings &s) { s.setLoginTimeout(0x01020304); });
-        row("AllowMultiPasswords", 2721, 1, [](tChatSettings &s) { s.setAllowMultiPasswords(true); });
-        row("AcceptSounds", 2722, 1, [](tChatSettings &s) { s.setAcceptSounds(true); });
-        row("RespondPhrases", 2723, 1, [](tChatSettings &s) { s.setRespondPhrases(true); });
-        row("RespondWhispers", 2724, 1, [](tChatSettings &s) { s.setRespondWhispers(true); });
-        row("MasterEvents", 2725, 1, [](tChatSettings &s) { s.setMasterEvents(true); });
-        row("AutoBan", 2726, 1, [](tChatSettings &s) { s.setAutoBan(true); });
-        row("BanAllExcept", 2727, 1, [](tChatSettings &s) { s.setBanAllExcept(true); });
-        row("RespondJoins", 2728, 1, [](tChatSettings &s) { s.setRespondJoins(true); });
-        row("JoinResponse", 2729, 4, [](tChatSettings &s) { s.setJoinResponse("abc"); });
-        row("RespondTimers", 2985, 1, [](tChatSettings &s) { s.setRespondTimers(true); });
-        row("PlaySoundsLocally", 2988, 1, [](tChatSettings &s) { s.setPlaySoundsLocally(true); });
-        row("AutoReconnect", 2989, 1, [](tChatSettings &s) { s.setAutoReconnect(true); });
-        row("UseGameServer", 2990, 1, [](tChatSettings &s) { s.setUseGameServer(true); });
-        row("ShowFavorites", 2991, 1, [](tChatSettings &s) { s.setShowFavorites(true); });
-        row("Colour 18", 894, 4, [](tChatSettings &s) { s.setColor(CustomUserColor, 0x01020304); });
-        row("WhisperFont colour", 278, 4, [](tChatSettings &s) {
-            tFontRec f = s.WhisperFont();
+        for (auto [at, set] : bools) {
+            Bytes e{};
+            e[size_t(at)] = 1;
+            check(at, e, [set = set](S &s) { (s.*set)(true); });
+        }
+        for (auto [at, set] : strings) {
+            Bytes e{};
+            putStr(e, at, "abc");
+            check(at, e, [set = set](S &s) { (s.*set)(QStringLiteral("abc")); });
+        }
+        for (auto [at, set] : ints) {
+            Bytes e{};
+            putU32(e, at, 0x01020304);
+            check(at, e, [set = set](S &s) { (s.*set)(0x01020304); });
+        }
+        Bytes e{};
+        e[2441] = 7;
+        check(2441, e, [](S &s) { s.setDoubleClickAction(7); });
+        e = Bytes{};
+        putU32(e, 894, 0x01020304);
+        check(894, e, [](S &s) { s.setColor(CustomUserColor, 0x01020304); });
+        e = Bytes{};
+        putU32(e, 274 + 4, 0x01020304);
+        putStr(e, 274 + 12, "Arial");
+        putU32(e, 274 + 269, 10);
+        check(274, e, [](S &s) {
+            tFontRec f;
             f.Color = 0x01020304;
             s.setWhisperFont(f);
         });
-        row("UserListFont size", 548 + 269, 4, [](tChatSettings &s) {
-            tFontRec f = s.UserListFont();
-            f.FontSize = 0x01020304;
-            s.setUserListFont(f);
-        });
-    }
-
-    void eachAccessorTouchesOnlyItsOffset()
-    {
-        QFETCH(int, offset);
-        QFETCH(int, width);
-        QFETCH(std::function<void(tChatSettings &)>, set);
-        tChatSettings s; // all zero: every accessor writes something nonzero at its offset
-        set(s);
-        QList<int> expected;
-        for (int i = 0; i < width; ++i)
-            expected << offset + i;
-        QCOMPARE(changedOffsets(s.bytes, Bytes{}), expected);
-        if (width == 4 && s.bytes[size_t(offset)] == 3)
-            QCOMPARE(QByteArray(reinterpret_cast<const char *>(&s.bytes[size_t(offset + 1)]), 3), QByteArray("abc"));
-        else if (width == 4)
-            QCOMPARE(s.bytes[size_t(offset)], std::uint8_t(0x04)); // little-endian
     }
 
     void stringsAreCutAndHostileLengthsClamped()
