@@ -99,7 +99,7 @@ bool TChatInterface::SendText(const QString &text)
     if (text.isEmpty())
         return true;
     const QByteArray bytes = ansi::toBytes(text);
-    if (!m_socket || m_socket->write(bytes) <= 0) {
+    if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState || m_socket->write(bytes) <= 0) {
         raise(OnSendError);
         return false;
     }
@@ -129,7 +129,7 @@ void TChatInterface::receiveBytes(const char *data, qsizetype size)
 void TChatInterface::onConnected()
 {
     m_connected = true;
-    m_closedByPeer = false;
+    m_peerClose = PeerClose::Open;
     raise(OnConnect);
     Connecting = false;
 }
@@ -148,19 +148,21 @@ void TChatInterface::onReadyRead()
         receiveBytes(m_block.data(), n);
     }
     m_reading = false;
+    // A close seen meanwhile is reported after the lines that came before it.
+    if (m_peerClose == PeerClose::Seen && s && s == m_socket) {
+        m_peerClose = PeerClose::Reported;
+        raise(OnConnectClosed);
+    }
 }
 
 void TChatInterface::onPeerClosed()
 {
-    if (!m_connected || m_closedByPeer)
+    if (!m_connected || m_peerClose != PeerClose::Open)
         return;
-    m_closedByPeer = true;
-    // Lines that arrived just before the close still count.
-    const QPointer<QTcpSocket> s = m_socket;
-    onReadyRead();
     // The socket itself is closed; it stays held (and Connected stays true) until Disconnect.
-    if (s && s == m_socket && m_closedByPeer)
-        raise(OnConnectClosed);
+    m_peerClose = PeerClose::Seen;
+    if (!m_reading)
+        onReadyRead();
 }
 
 void TChatInterface::onError(QAbstractSocket::SocketError error)
@@ -231,7 +233,7 @@ void TChatInterface::deliver(const char *data, qsizetype size)
 void TChatInterface::releaseSocket()
 {
     ++m_attempt;
-    m_closedByPeer = false;
+    m_peerClose = PeerClose::Open;
     QTcpSocket *s = std::exchange(m_socket, nullptr);
     s->disconnect(this);
     if (s->state() != QAbstractSocket::UnconnectedState) {

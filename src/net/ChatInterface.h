@@ -78,7 +78,8 @@ private:
 
     QTcpSocket *m_socket = nullptr;
     bool m_connected = false;
-    bool m_closedByPeer = false;
+    enum class PeerClose { Open, Seen, Reported };
+    PeerClose m_peerClose = PeerClose::Open;
     bool m_inConnect = false;
     bool m_reading = false;
     // Bumped whenever the socket goes, so a failure report queued for an old attempt is dropped.

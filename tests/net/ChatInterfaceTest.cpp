@@ -246,6 +246,42 @@ private slots:
         QCOMPARE(log, (QStringList{"connect", "one", "disconnect"}));
     }
 
+    void modalHandlerKeepsLinesInOrder()
+    {
+        LoopbackServer gw;
+        TChatInterface ci;
+        QStringList log;
+        record(ci, log);
+        QVERIFY(gw.connectClient(ci));
+        // The first line's handler runs a local loop (as a message box would) while more arrives.
+        bool first = true;
+        ci.OnDataReceived = [&](const QString &s) {
+            log << s;
+            if (std::exchange(first, false)) {
+                gw.send("two\rthree\r");
+                gw.peer->disconnectFromHost();
+                QTest::qWait(100);
+            }
+        };
+        gw.send("one\rzero\r");
+        QTRY_VERIFY(log.contains(QLatin1String("closed")));
+        QCOMPARE(log, (QStringList{"connect", "one", "zero", "two", "three", "closed"}));
+    }
+
+    void nextAttemptReleasesTheOldSocketQuietly()
+    {
+        LoopbackServer gw;
+        TChatInterface ci;
+        QStringList log;
+        record(ci, log);
+        QVERIFY(gw.connectClient(ci));
+        const QPointer<QTcpSocket> old = gw.peer;
+        QVERIFY(gw.connectClient(ci));
+        QCOMPARE(log, (QStringList{"connect", "connect"}));
+        QVERIFY(old != gw.peer);
+        QTRY_COMPARE(old->state(), QAbstractSocket::UnconnectedState);
+    }
+
     void destructionRaisesNoDisconnect()
     {
         LoopbackServer gw;
