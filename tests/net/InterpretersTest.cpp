@@ -121,6 +121,34 @@ private slots:
         QCOMPARE(B::ParseUserType(u""), QString());
     }
 
+    void randomShortLinesStayInBounds()
+    {
+        // Lines built from the characters the extractors look at, at every short length.
+        const QString alphabet = QStringLiteral("10\" ][aZ");
+        QRandomGenerator rng(6112);
+        TBnetChat bc;
+        QStringList seen;
+        record(bc, seen); // every slot bound, so every field is extracted
+        int nonEmpty = 0;
+        for (int i = 0; i < 20000; ++i) {
+            QString line;
+            const int n = int(rng.bounded(24));
+            for (int k = 0; k < n; ++k)
+                line += alphabet[int(rng.bounded(alphabet.size()))];
+            if (i % 3 == 0)
+                line.prepend(QStringLiteral("100") + QChar(u'0' + int(rng.bounded(10))));
+            const QString user = tBaseInterpreter::ParseUser(line);
+            QVERIFY(!user.contains(QLatin1Char(' ')));
+            QVERIFY(tBaseInterpreter::ParseMessage(line).size() <= std::max<qsizetype>(0, line.size() - 2));
+            QVERIFY(tBaseInterpreter::ParseFlags(line).size() <= 4);
+            QVERIFY(tBaseInterpreter::ParseUserType(line).size() <= 4);
+            bc.ProcessLine(line);
+            nonEmpty += line.isEmpty() ? 0 : 1;
+        }
+        // One event per line that is not empty.
+        QCOMPARE(seen.size(), nonEmpty);
+    }
+
     void floodQueue()
     {
         LoopbackServer gw;
