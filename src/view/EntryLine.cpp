@@ -114,41 +114,49 @@ void tEntryLine::HistoryDown()
         m_host.SetEntryText(m_history[newer]);
 }
 
-void tEntryLine::toggleMode(bool &flag, const QString &title, const QString &prompt, bool away)
+void tEntryLine::toggleMode(bool away)
 {
-    auto setChecked = [&](bool on) { away ? m_host.SetAwayChecked(on) : m_host.SetDndChecked(on); };
-    const QString command = away ? QStringLiteral("/away") : QStringLiteral("/DND");
+    bool &flag = away ? m_away : m_dnd;
     if (flag) {
-        setChecked(false);
+        away ? m_host.SetAwayChecked(false) : m_host.SetDndChecked(false);
         flag = false;
-        send(command);
+        send(away ? QStringLiteral("/away") : QStringLiteral("/DND"));
         return;
     }
+    const tChatSettings &s = m_profile.Settings;
+    m_host.AskText(away ? QStringLiteral("Away") : QStringLiteral("DND"),
+                   away ? QStringLiteral("Enter reason why you will be away:")
+                        : QStringLiteral("Enter reason why you will be in DND mode:"),
+                   away ? s.AwayMessage() : s.DNDMessage(),
+                   [this, away](bool confirmed, const QString &text) { modeAnswered(away, confirmed, text); });
+}
+
+void tEntryLine::modeAnswered(bool away, bool confirmed, const QString &text)
+{
+    auto setChecked = [&](bool on) { away ? m_host.SetAwayChecked(on) : m_host.SetDndChecked(on); };
     tChatSettings &s = m_profile.Settings;
-    const QString stored = away ? s.AwayMessage() : s.DNDMessage();
-    QString text = stored;
-    if (!m_host.AskText(title, prompt, text)) {
+    if (!confirmed) {
         setChecked(false);
     } else if (!text.isEmpty()) {
-        flag = true;
+        (away ? m_away : m_dnd) = true;
         setChecked(true);
-        if (text != stored)
+        if (text != (away ? s.AwayMessage() : s.DNDMessage()))
             m_profile.Modified = true;
         const QString reason = text.left(MaxReasonLength);
         away ? s.setAwayMessage(reason) : s.setDNDMessage(reason);
-        send(command + QLatin1Char(' ') + reason);
+        send((away ? QStringLiteral("/away ") : QStringLiteral("/DND ")) + reason);
     }
     m_host.Refocus();
 }
 
 void tEntryLine::ToggleAway()
 {
-    toggleMode(m_away, QStringLiteral("Away"), QStringLiteral("Enter reason why you will be away:"), true);
+    toggleMode(true);
 }
 
 void tEntryLine::ToggleDnd()
 {
-    toggleMode(m_dnd, QStringLiteral("DND"), QStringLiteral("Enter reason why you will be in DND mode:"), false);
+    toggleMode(false);
 }
 
 void tEntryLine::CopyName(const QString &name)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct tProfile;
 class tReplyList;
@@ -37,8 +38,10 @@ public:
     // A line for the session log that is written only when events are logged.
     virtual void LogEvent(const QString &text) = 0;
 
-    // A modal one-line prompt; false when cancelled. `text` comes in as the preset.
-    virtual bool AskText(const QString &title, const QString &prompt, QString &text) = 0;
+    // A modal one-line prompt that does not block the event loop: `done` gets (confirmed, text)
+    // when the user answers, possibly before AskText returns.
+    using TextAnswer = std::function<void(bool confirmed, const QString &text)>;
+    virtual void AskText(const QString &title, const QString &prompt, const QString &preset, TextAnswer done) = 0;
     virtual void SetAwayChecked(bool on) = 0;
     virtual void SetDndChecked(bool on) = 0;
 };
@@ -86,7 +89,8 @@ private:
     void addHistory(const QString &text);
     void offerReply(int index);
     int historyIndexOf(const QString &text) const;
-    void toggleMode(bool &flag, const QString &title, const QString &prompt, bool away);
+    void toggleMode(bool away);
+    void modeAnswered(bool away, bool confirmed, const QString &text);
 
     tEntryHost &m_host;
     tProfile &m_profile;

@@ -32,15 +32,17 @@ struct FakeHost : tEntryHost
     void EchoOwnText(const QString &t) override { echoed << t; }
     void WriteWhisperInfo(const QString &t) override { whisperInfo << t; }
     void LogEvent(const QString &t) override { logged << t; }
-    bool AskText(const QString &title, const QString &prompt, QString &text) override
+    TextAnswer pending; // set when no answer is queued: the test answers later
+    void AskText(const QString &title, const QString &prompt, const QString &preset, TextAnswer done) override
     {
-        prompts << title + QLatin1Char('|') + prompt + QLatin1Char('|') + text;
-        if (answers.empty())
-            return false;
+        prompts << title + QLatin1Char('|') + prompt + QLatin1Char('|') + preset;
+        if (answers.empty()) {
+            pending = std::move(done);
+            return;
+        }
         auto a = answers.front();
         answers.pop_front();
-        text = a.second;
-        return a.first;
+        done(a.first, a.second);
     }
     void SetAwayChecked(bool on) override { awayChecked = on; }
     void SetDndChecked(bool on) override { dndChecked = on; }
@@ -239,6 +241,19 @@ private slots:
         QVERIFY(profile.Modified);
         QCOMPARE(profile.Settings.AwayMessage(), longReason.left(255));
         QCOMPARE(host.sent.last(), QStringLiteral("/away ") + longReason.left(255) + QLatin1Char('\r'));
+    }
+
+    void awayAnswerMayComeLater()
+    {
+        tEntryLine e(host, profile, replies);
+        e.ToggleAway();
+        QVERIFY(host.pending);
+        QVERIFY(host.sent.isEmpty() && !e.Away());
+        QCOMPARE(host.refocused, 0);
+        host.pending(true, QStringLiteral("brb"));
+        QVERIFY(e.Away());
+        QCOMPARE(host.sent, QStringList{QStringLiteral("/away brb\r")});
+        QCOMPARE(host.refocused, 1);
     }
 
     void dndUsesItsOwnTextsAndFlag()
