@@ -248,7 +248,9 @@ void tSession::logOn()
     const QString home = m_profile.Settings.HomeChannel();
     m_bc.SendLine(QLatin1String("/join ") + (home.isEmpty() ? QString::fromLatin1(DefaultChannel) : home)
                   + QLatin1Char('\r'));
-    scheduleStep();
+    // The run ends here and now, so nothing that follows (a send error, say) finds it half over.
+    if (m_running)
+        finishRun();
     scheduleIdle();
 }
 
