@@ -47,7 +47,15 @@ void TTranscriptView::afterWrite()
         }
     } else {
         moveCursor(QTextCursor::End);
-        ensureCursorVisible();
+        // The scroll range grows only once the view has seen the new size; scroll after that.
+        if (!m_followQueued) {
+            m_followQueued = true;
+            QMetaObject::invokeMethod(this, [this] {
+                m_followQueued = false;
+                if (!hasFocus())
+                    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+            }, Qt::QueuedConnection);
+        }
     }
     m_haveSaved = false;
     m_saved = QTextCursor();

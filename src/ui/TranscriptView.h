@@ -20,4 +20,5 @@ private:
     tTranscript &m_transcript;
     QTextCursor m_saved;
     bool m_haveSaved = false;
+    bool m_followQueued = false;
 };
