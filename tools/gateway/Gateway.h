@@ -74,7 +74,7 @@ public:
     QString channelOf(int id) const;                 // its channel; empty before login
     QStringList channelMembers(const QString &channel) const; // in arrival order
     QStringList simulatedNames() const;
-    // Every byte the client sent, as sent (the first MiB of each connection). Kept for a while
+    // Every byte the client sent, as sent (the first 256 KiB of each connection). Kept for a while
     // after the connection closed, so a test can look after the fact.
     QByteArray received(int id) const;
 
@@ -108,6 +108,7 @@ private:
     std::unique_ptr<SimUsers> m_sims;
     std::map<int, Session *> m_sessions;
     std::map<int, QByteArray> m_history; // received bytes of closed connections, bounded
+    qsizetype m_historyBytes = 0;
     int m_nextId = 0;
 };
 

@@ -13,7 +13,9 @@ namespace gw {
 
 namespace {
 constexpr int MaxConnections = 2000;
-constexpr size_t MaxHistory = 512; // closed connections whose received bytes are kept
+// Received bytes of closed connections are kept for tests, within these bounds.
+constexpr size_t MaxHistory = 512;
+constexpr qsizetype MaxHistoryBytes = 16 * 1024 * 1024;
 constexpr int CloseGraceMs = 5000;  // a graceful close that takes longer is cut off
 constexpr int AcceptRetryMs = 1000;
 } // namespace
@@ -105,8 +107,11 @@ void Server::finish(Session *s, bool abort)
     }
     m_sessions.erase(id);
     m_history[id] = s->m_received;
-    while (m_history.size() > MaxHistory)
+    m_historyBytes += s->m_received.size();
+    while (m_history.size() > MaxHistory || m_historyBytes > MaxHistoryBytes) {
+        m_historyBytes -= m_history.begin()->second.size();
         m_history.erase(m_history.begin());
+    }
 
     QTcpSocket *socket = s->m_socket;
     if (abort || socket->state() != QAbstractSocket::ConnectedState) {

@@ -18,7 +18,7 @@ class Session : public QObject
     Q_OBJECT
 public:
     // Bytes recorded for received(); more than this is not kept.
-    static constexpr qsizetype MaxRecorded = 1024 * 1024;
+    static constexpr qsizetype MaxRecorded = 256 * 1024;
     // An unterminated line longer than this closes the connection: no client sends one.
     static constexpr qsizetype MaxLine = 64 * 1024;
     // A client that does not read what it is sent is dropped before its backlog eats memory.

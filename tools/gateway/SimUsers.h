@@ -23,6 +23,8 @@ public:
     void stop();  // everyone logs off
     // One action of one user; the timer calls it, tests may call it directly.
     void step();
+    void pause() { m_timer.stop(); } // users stay, but act only when step() is called
+    int nextDelayMs() const { return m_timer.isActive() ? m_timer.interval() : -1; }
 
     QStringList names() const;
     int actions() const { return m_actions; }
