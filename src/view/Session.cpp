@@ -5,6 +5,8 @@
 #include "net/Interpreters.h"
 #include "profile/Profile.h"
 
+#include <QTcpSocket>
+
 const char *const tSession::DefaultServer = "useast.battle.net";
 const char *const tSession::DefaultChannel = "Blizzard Chat 1";
 
@@ -133,6 +135,10 @@ void tSession::finishRun()
 
 void tSession::ChatInterfaceConnect()
 {
+    // Take at most one read block per event-loop turn: a flood from the server then waits in the
+    // network (which slows the sender down) instead of freezing the window while it is handled.
+    if (QTcpSocket *s = m_ci.socket())
+        s->setReadBufferSize(TChatInterface::ReadBlockSize);
     TimeoutCount = 0;
     m_host.SetStatus(0, QLatin1String("Attempting to log on to ") + CurrentServer);
     m_bc.Login();
