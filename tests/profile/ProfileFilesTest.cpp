@@ -95,7 +95,7 @@ private slots:
         p.Settings.setMasterEvents(true);
         p.Settings.bytes[3000] = 0x77; // untouched bytes travel too
         auto u = std::make_unique<tUser>();
-        u->setName(QString::fromLatin1("B\xF6b"));
+        u->setName(QString::fromLatin1("B\xF6" "b"));
         u->setGreeting(QStringLiteral("hello"));
         p.Users.Add(std::move(u));
         p.Users.Add(std::make_unique<tUser>());
@@ -116,7 +116,7 @@ private slots:
             QCOMPARE(*loaded[i], *lists[i]);
         QCOMPARE(q.Actions, p.Actions);
         QCOMPARE(q.Users.Count(), 2);
-        QCOMPARE(q.Users.Items(0)->Name(), QString::fromLatin1("B\xF6b"));
+        QCOMPARE(q.Users.Items(0)->Name(), QString::fromLatin1("B\xF6" "b"));
         QVERIFY(q.Users.Items(1)->Rec.bytes == p.Users.Items(1)->Rec.bytes);
     }
 
