@@ -18,6 +18,14 @@ TTranscriptView::TTranscriptView(tTranscript &transcript, QWidget *parent)
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
     p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    m_follow.setSingleShot(true);
+    m_follow.setInterval(FollowInterval);
+    connect(&m_follow, &QTimer::timeout, this, [this] {
+        if (hasFocus())
+            return;
+        moveCursor(QTextCursor::End);
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    });
     connect(&transcript, &tTranscript::aboutToWrite, this, &TTranscriptView::beforeWrite);
     connect(&transcript, &tTranscript::written, this, &TTranscriptView::afterWrite);
 }
@@ -45,17 +53,10 @@ void TTranscriptView::afterWrite()
             setTextCursor(m_saved);
             verticalScrollBar()->setValue(scroll);
         }
-    } else {
-        moveCursor(QTextCursor::End);
-        // The scroll range grows only once the view has seen the new size; scroll after that.
-        if (!m_followQueued) {
-            m_followQueued = true;
-            QMetaObject::invokeMethod(this, [this] {
-                m_followQueued = false;
-                if (!hasFocus())
-                    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-            }, Qt::QueuedConnection);
-        }
+    } else if (!m_follow.isActive()) {
+        // Following the newest line lays out and paints the last page; during a flood doing that
+        // at most 25 times a second is enough to look live and keeps the window responsive.
+        m_follow.start();
     }
     m_haveSaved = false;
     m_saved = QTextCursor();

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTimer>
 
 class tTranscript;
 
@@ -10,6 +11,8 @@ class TTranscriptView : public QPlainTextEdit
 {
     Q_OBJECT
 public:
+    static constexpr int FollowInterval = 40; // ms
+
     explicit TTranscriptView(tTranscript &transcript, QWidget *parent = nullptr);
     tTranscript &Transcript() const { return m_transcript; }
 
@@ -20,5 +23,5 @@ private:
     tTranscript &m_transcript;
     QTextCursor m_saved;
     bool m_haveSaved = false;
-    bool m_followQueued = false;
+    QTimer m_follow;
 };

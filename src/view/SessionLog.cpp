@@ -3,7 +3,7 @@
 #include "net/Ansi.h"
 #include "profile/ChatSettings.h"
 
-tSessionLog::tSessionLog() : m_clock([] { return QDateTime::currentDateTime(); }) {}
+tSessionLog::tSessionLog() : m_clock([] { return QDateTime::currentMSecsSinceEpoch(); }) {}
 
 tSessionLog::~tSessionLog()
 {
@@ -43,7 +43,13 @@ void tSessionLog::LogTimeStamp()
 {
     if (!m_file.isOpen())
         return;
-    m_file.write(ansi::toBytes(TimeStamp(m_clock())));
+    const qint64 ms = m_clock();
+    const qint64 second = ms >= 0 ? ms / 1000 : (ms - 999) / 1000;
+    if (second != m_stampSecond) {
+        m_stampSecond = second;
+        m_stamp = ansi::toBytes(TimeStamp(QDateTime::fromMSecsSinceEpoch(second * 1000)));
+    }
+    m_file.write(m_stamp);
 }
 
 void tSessionLog::LogLine(const QString &text)

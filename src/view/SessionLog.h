@@ -12,8 +12,8 @@ class tSessionLog
 public:
     // Shows what the user must be told ("Log File is invalid") as a message box.
     using Reporter = std::function<void(const QString &text)>;
-    // Source of the time stamps; tests fix it.
-    using Clock = std::function<QDateTime()>;
+    // Source of the time stamps (milliseconds since the epoch); tests fix it.
+    using Clock = std::function<qint64()>;
 
     tSessionLog();
     ~tSessionLog();
@@ -44,4 +44,8 @@ private:
 
     QFile m_file;
     Clock m_clock;
+    // The stamp changes once a second; a flood of lines reuses it instead of asking for the
+    // local time (and the time zone) for every line.
+    qint64 m_stampSecond = -1;
+    QByteArray m_stamp;
 };

@@ -63,7 +63,7 @@ private slots:
         QTRY_VERIFY(!view->hasFocus());
         write(t, 2000, 1);
         t.Flush();
-        QVERIFY(view->textCursor().atEnd());
+        QTRY_VERIFY(view->textCursor().atEnd());
         QVERIFY(!view->textCursor().hasSelection());
     }
 };

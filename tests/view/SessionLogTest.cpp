@@ -81,7 +81,8 @@ private slots:
         m_s.setLogFileName(path);
         m_s.setKeepLog(true);
         tSessionLog log;
-        log.SetClock([] { return QDateTime(QDate(2024, 3, 9), QTime(7, 5, 3)); });
+        qint64 now = QDateTime(QDate(2024, 3, 9), QTime(7, 5, 3)).toMSecsSinceEpoch() + 999;
+        log.SetClock([&now] { return now; });
         QVERIFY(log.Open(m_s, reporter()));
         log.Logged(m_s, QStringLiteral("talk"));
         log.LoggedWithEvents(m_s, QStringLiteral("[User Join] Bob"));
@@ -89,9 +90,11 @@ private slots:
         log.LoggedWithEvents(m_s, QStringLiteral("[User Join] Ann"));
         m_s.setLogTime(true);
         log.Logged(m_s, QStringLiteral("stamped"));
+        now += 1; // the next second
+        log.Logged(m_s, QStringLiteral("a second later"));
         m_s.setKeepLog(false);
         log.Logged(m_s, QStringLiteral("not while KeepLog is off"));
-        QCOMPARE(contents(path), QByteArray("talk\r\n[User Join] Ann\r\n[2024-03-09 07:05:03] stamped\r\n"));
+        QCOMPARE(contents(path), QByteArray("talk\r\n[User Join] Ann\r\n[2024-03-09 07:05:03] stamped\r\n[2024-03-09 07:05:04] a second later\r\n"));
         QCOMPARE(tSessionLog::TimeStamp(QDateTime(QDate(1999, 12, 31), QTime(23, 59, 58))),
                  QStringLiteral("[1999-12-31 23:59:58] "));
     }
