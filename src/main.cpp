@@ -11,5 +11,7 @@ int main(int argc, char **argv)
     tProfile profile;
     TfrmChat window(profile);
     window.show();
-    return app.exec();
+    const int result = app.exec();
+    window.ReleaseProfile();
+    return result;
 }

@@ -1,12 +1,21 @@
 #pragma once
 #include <QMainWindow>
+#include <QStringListModel>
 #include <functional>
+#include <memory>
 
 #include "net/ChatInterface.h"
 #include "net/Interpreters.h"
+#include "profile/ChatIni.h"
+#include "profile/ProfileFiles.h"
+#include "ui/ChatActions.h"
+#include "ui/PaneLayout.h"
+#include "ui/ProfileActions.h"
+#include "ui/Prompts.h"
 #include "ui/UserIcons.h"
 #include "view/ChannelEvents.h"
 #include "view/ChannelUsers.h"
+#include "view/EntryLine.h"
 #include "view/ReplyList.h"
 #include "view/Session.h"
 #include "view/SessionLog.h"
@@ -18,20 +27,32 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSplitter;
+class QToolBar;
+class TTabEdit;
 class TTranscriptView;
 class TUserListView;
 struct tProfile;
 
 // The main window. It owns the connection, both interpreters, the panes and the channel state,
 // binds their events to the session and the channel event handling, and shows their models.
-// Split by concern: ChatForm.cpp (ownership and binding), ChatFormLayout.cpp (widgets and
-// actions), ChatFormHosts.cpp (what the session and the channel handlers ask of the window).
-class TfrmChat : public QMainWindow, private tSessionHost, private tChannelHost, private tSoundPlayer
+// Split by concern: ChatForm.cpp (ownership and binding), ChatFormLayout.cpp (widgets, pane
+// layout, appearance), ChatFormActions.cpp (menus, edit actions, transcript menu, idle update),
+// ChatFormEntry.cpp (entry line and keys), ChatFormStartup.cpp (Chat.ini, start-up, shut-down,
+// file actions), ChatFormHosts.cpp (what the session and the channel handlers ask of the window).
+class TfrmChat : public QMainWindow,
+                 private tSessionHost,
+                 private tChannelHost,
+                 private tSoundPlayer,
+                 private tEntryHost,
+                 private tProfileHost,
+                 private ProfileReporter
 {
     Q_OBJECT
 public:
     static constexpr quint16 GatewayPort = 6112;
     static constexpr int FloodInterval = 2500;
+    static constexpr int ChannelBoxHeight = 25;
+    static constexpr int EntryPanelHeight = 33;
 
     explicit TfrmChat(tProfile &profile, QWidget *parent = nullptr);
     ~TfrmChat() override;
@@ -48,38 +69,108 @@ public:
     tTranscript &ChatText() { return m_chatText; }
     tTranscript &WhisperText() { return m_whisperText; }
     TIconTable &Icons() { return m_icons; }
+    TChatActions &Actions() { return *m_actions; }
+    tEntryLine &Entry() { return *m_entry; }
+    TProfileActions &FileActions() { return *m_fileActions; }
 
     TTranscriptView *reChat = nullptr;
     TTranscriptView *reWhisper = nullptr;
     QLineEdit *edChannel = nullptr;
     TUserListView *lstUser = nullptr;
-    QLineEdit *edEntry = nullptr;
+    TUserListView *lstDef = nullptr;
+    TTabEdit *edEntry = nullptr;
     QPushButton *btnSend = nullptr;
     QPushButton *btnEmote = nullptr;
     QPushButton *btnWhisper = nullptr;
+    QToolBar *pnlBar = nullptr;
+    QToolBar *pnlFavorites = nullptr;
+    QWidget *pnlUsers = nullptr;
+    QWidget *pnlChannel = nullptr;
+    QWidget *pnlUrl = nullptr;
+    QWidget *pnlEntry = nullptr;
+    QSplitter *Splitter1 = nullptr; // lstUser | lstDef
+    QSplitter *Splitter2 = nullptr; // centre | user panel
+    QSplitter *Splitter3 = nullptr; // reChat | reWhisper
     QAction *acConnect = nullptr;
     QAction *acPause = nullptr;
     QAction *acAway = nullptr;
     QString StatusText(int panel) const;
 
-    // Message boxes go here; by default a box that does not block the event loop.
+    // Message boxes go here; by default the prompts' message box, which does not block.
     std::function<void(const QString &text)> MessageBoxHandler;
     // Replaces the sound player (tests record instead of playing); null restores the real one.
     void SetSoundPlayer(tSoundPlayer *player) { m_player = player ? player : &m_qtPlayer; }
     void SetAutomation(tAutomationHooks *hooks) { m_events.SetAutomation(hooks); }
+    // Replaces the dialogs (tests answer them); null restores the real ones.
+    void SetPrompts(TPrompts *prompts);
+    TPrompts &Prompts() const { return *m_prompts; }
+    // The folder Chat.ini, the sounds and the file dialogs are taken from; set before the first show.
+    void SetProgramFolder(const QString &folder);
+    QString ChatIniPath() const { return m_programFolder + QStringLiteral("Chat.ini"); }
 
     // Copies the account into the interpreter and reopens the session log from the profile.
     void ApplyProfile();
-    // Fonts and colours of the panes from the profile.
-    void ApplyPaneAppearance();
+    // Fonts, item heights and colours of every pane from the profile.
+    void ApplyAppearance();
+    void ApplyPaneAppearance() { ApplyAppearance(); }
+    // Shows and sizes the panes from the layout switches.
+    void ApplyPaneLayout();
     // Opens the session log; "Log File is invalid" as a message box on failure.
     void OpenSessionLog();
+
+    // The layout switches of the Window menu; ApplyPaneLayout shows them.
+    tPaneSwitches Switches;
+    // Text-file sender and response settings kept in Chat.ini.
+    QString TextFileName;
+    QString TextTarget;
+    QString IgnorePrefix;
+    QStringList TextLines;
+
+    // Start-up and shut-down with Chat.ini.
+    void StartUp();
+    void ReadLayout(const QString &iniPath);
+    void WriteLayout(const QString &iniPath);
+    bool StartedUp() const { return m_startedUp; }
+    // Program end: the session log is closed.
+    void ReleaseProfile();
+    // Sizes of the user panel (width), custom list and whisper pane as they stand now.
+    int UserPanelWidth() const;
+    int CustomListHeight() const;
+    int WhisperPaneHeight() const;
+
+    // The idle update: enabling, check marks, captions, status panel 1 and the pause release.
+    void UpdateActions();
+    // The pane the transcript menu's Clear and Save act on.
+    tTranscript &MenuTarget() const { return *m_menuTarget; }
+    // Focus to the entry line, caret at its end, nothing selected.
+    void Refocus() override;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    bool event(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     void buildLayout();
     void buildActions();
     void bindEvents();
-    void updateActions();
+    void bindEntry();
+    void makeFileActions();
+    void fillCustomList();
+    void editAction(QAction *which);
+    void selectChannel(bool join);
+    void saveTranscript();
+    bool handleKey(QKeyEvent *k);
+    void moveListSelection(int step);
+    void finishShutDown();
+    void setPanel0(const QString &text);
+    void rememberPaneSizes();
+    void writeLayoutKeys(tIniFile &ini);
+    void showBars();
+    void applyPaneSizes();
 
     // tSessionHost
     void SetStatus(int panel, const QString &text) override;
@@ -89,7 +180,7 @@ private:
     void SetConnectChecked(bool checked) override;
     void SetPauseChecked(bool checked) override;
     void EnableChatButtons(bool enabled) override;
-    void FocusEntry() override;
+    void FocusEntry() override { Refocus(); }
     // tChannelHost
     tTranscript &ChatPane() override { return m_chatText; }
     tTranscript &WhisperPane() override { return m_whisperText; }
@@ -100,9 +191,30 @@ private:
     void RefusedLoginCheck(const QString &line) override { m_session.RefusedLoginCheck(line); }
     void UniqueNameReceived(const QString &name) override { m_session.UniqueNameReceived(name); }
     QString UniqueName() const override { return m_session.UniqueName; }
-    QString ProgramFolder() const override;
+    QString ProgramFolder() const override { return m_programFolder; }
     // tSoundPlayer
     void PlaySound(const QString &path) override { m_player->PlaySound(path); }
+    // tEntryHost
+    bool LoggedOn() const override { return m_session.LoggedOn; }
+    bool WhisperLock() const override;
+    QString SelectedUser() const override;
+    QString SelectedDef() const override;
+    QString EntryText() const override;
+    void SetEntryText(const QString &text) override;
+    void InsertAtCaret(const QString &text) override;
+    void HistoryInserted(const QString &text) override;
+    void EchoOwnText(const QString &text) override { m_events.EchoOwnText(text); }
+    void WriteWhisperInfo(const QString &text) override;
+    void LogEvent(const QString &text) override;
+    void AskText(const QString &title, const QString &prompt, const QString &preset, TextAnswer done) override;
+    void SetDndChecked(bool on) override;
+    // tProfileHost
+    void WriteInfo(const QString &text) override;
+    void WriteError(const QString &text) override;
+    void ProfileLoaded() override;
+    void ProfileCleared() override;
+    // ProfileReporter
+    void showMessage(const QString &text) override { ShowMessage(text); }
 
     tProfile &m_profile;
     TChatInterface m_chatInterface;
@@ -118,8 +230,31 @@ private:
     TIconTable m_icons;
     tSession m_session;
     tChannelEvents m_events;
+    QStringListModel m_defModel;
+
+    QString m_programFolder;
+    TWidgetPrompts *m_widgetPrompts = nullptr;
+    TPrompts *m_prompts = nullptr;
+    TChatActions *m_actions = nullptr;
+    std::unique_ptr<tEntryLine> m_entry;
+    std::unique_ptr<TProfileActions> m_fileActions;
+    tTranscript *m_menuTarget = &m_whisperText;
 
     QLabel *m_panels[2] = {nullptr, nullptr};
-    QSplitter *m_mainSplit = nullptr;
-    QSplitter *m_paneSplit = nullptr;
+    QString m_panel0;         // the progress text; a hint covers it only while shown
+    bool m_showingHint = false;
+    bool m_startedUp = false;
+    bool m_closing = false;   // the close question is up
+    bool m_closeAllowed = false;
+    bool m_inUpdate = false;
+    bool m_soundsFolderExists = false;
+    bool m_clipboardHasText = false;
+    // Pane sizes, kept while a pane is hidden.
+    int m_userWidth = 162;
+    int m_customHeight = 132;
+    int m_whisperHeight = 132;
+    // Minimised: sizes are refused until the window is restored.
+    bool m_resizable = true;
+    QSize m_savedSize;
+    QList<int> m_savedSplit[3];
 };

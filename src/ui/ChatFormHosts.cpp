@@ -15,8 +15,15 @@ QString TfrmChat::StatusText(int panel) const
 
 void TfrmChat::SetStatus(int panel, const QString &text)
 {
-    if (panel >= 0 && panel < 2)
-        m_panels[panel]->setText(text);
+    if (panel < 0 || panel > 1)
+        return;
+    if (panel == 0) {
+        // A hint over panel 0 stays while it is shown; the progress text comes back after it.
+        m_panel0 = text;
+        if (m_showingHint)
+            return;
+    }
+    m_panels[panel]->setText(text);
 }
 
 void TfrmChat::WriteChat(const QString &text, const QColor &color)
@@ -51,13 +58,6 @@ void TfrmChat::EnableChatButtons(bool enabled)
         b->setEnabled(enabled);
 }
 
-void TfrmChat::FocusEntry()
-{
-    edEntry->setFocus();
-    edEntry->deselect();
-    edEntry->end(false);
-}
-
 bool TfrmChat::WhisperPaneVisible() const
 {
     return !reWhisper->isHidden();
@@ -71,9 +71,4 @@ void TfrmChat::SendLine(const QString &text)
 void TfrmChat::SetAwayChecked(bool checked)
 {
     acAway->setChecked(checked);
-}
-
-QString TfrmChat::ProgramFolder() const
-{
-    return ::ProgramFolder();
 }

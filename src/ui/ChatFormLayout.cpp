@@ -1,70 +1,139 @@
 #include "ui/ChatForm.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
+#include <cmath>
 
 #include "profile/Profile.h"
+#include "ui/TabEdit.h"
 #include "ui/TranscriptView.h"
 #include "ui/UserListView.h"
+
+namespace {
+QSplitter *splitter(Qt::Orientation o, const char *name)
+{
+    auto *s = new QSplitter(o);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setHandleWidth(SplitterSize);
+    s->setChildrenCollapsible(false);
+    return s;
+}
+
+void colours(QWidget *w, const QColor &text, const QColor &background)
+{
+    QPalette p = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Base, background);
+        p.setColor(group, QPalette::Text, text);
+    }
+    w->setPalette(p);
+}
+
+// The absolute pixel height of a font as the window system sizes it.
+int pixelHeight(const QFont &f, const QWidget *w)
+{
+    if (f.pixelSize() > 0)
+        return f.pixelSize();
+    return int(std::lround(f.pointSizeF() * w->logicalDpiY() / 72.0));
+}
+} // namespace
 
 void TfrmChat::buildLayout()
 {
     reChat = new TTranscriptView(m_chatText);
     reChat->setObjectName(QStringLiteral("reChat"));
-    reChat->setMinimumSize(20, 20);
     reWhisper = new TTranscriptView(m_whisperText);
     reWhisper->setObjectName(QStringLiteral("reWhisper"));
-    reWhisper->setMinimumSize(20, 20);
+    for (TTranscriptView *pane : {reChat, reWhisper}) {
+        pane->setMinimumSize(MinPaneSize, MinPaneSize);
+        pane->setContextMenuPolicy(Qt::CustomContextMenu);
+        pane->viewport()->installEventFilter(this);
+    }
 
-    m_paneSplit = new QSplitter(Qt::Vertical);
-    m_paneSplit->setObjectName(QStringLiteral("pnlMain"));
-    m_paneSplit->setHandleWidth(8);
-    m_paneSplit->addWidget(reChat);
-    m_paneSplit->addWidget(reWhisper);
-    m_paneSplit->setStretchFactor(0, 1);
-    m_paneSplit->setSizes({400, 132});
+    Splitter3 = splitter(Qt::Vertical, "pnlMain");
+    Splitter3->addWidget(reChat);
+    Splitter3->addWidget(reWhisper);
+    Splitter3->setStretchFactor(0, 1);
+    Splitter3->setStretchFactor(1, 0);
 
-    auto *pnlUsers = new QWidget;
+    pnlUsers = new QWidget;
     pnlUsers->setObjectName(QStringLiteral("pnlUsers"));
     auto *users = new QVBoxLayout(pnlUsers);
     users->setContentsMargins(0, 0, 0, 0);
     users->setSpacing(0);
+    pnlChannel = new QWidget;
+    pnlChannel->setObjectName(QStringLiteral("pnlChannel"));
+    pnlChannel->setFixedHeight(ChannelBoxHeight);
+    auto *channel = new QVBoxLayout(pnlChannel);
+    channel->setContentsMargins(0, 0, 0, 0);
     edChannel = new QLineEdit;
     edChannel->setObjectName(QStringLiteral("edChannel"));
     edChannel->setReadOnly(true);
-    edChannel->setFixedHeight(25);
+    edChannel->setFrame(false);
+    edChannel->setFixedHeight(ChannelBoxHeight);
+    channel->addWidget(edChannel);
     lstUser = new TUserListView(m_icons);
     lstUser->setObjectName(QStringLiteral("lstUser"));
     lstUser->setModel(&m_users);
-    users->addWidget(edChannel);
-    users->addWidget(lstUser, 1);
+    lstDef = new TUserListView(m_icons);
+    lstDef->setObjectName(QStringLiteral("lstDef"));
+    lstDef->setModel(&m_defModel);
+    lstDef->Delegate()->IncludeIcons = false;
+    Splitter1 = splitter(Qt::Vertical, "Splitter1");
+    Splitter1->addWidget(lstUser);
+    Splitter1->addWidget(lstDef);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    users->addWidget(pnlChannel);
+    users->addWidget(Splitter1, 1);
 
-    m_mainSplit = new QSplitter(Qt::Horizontal);
-    m_mainSplit->setHandleWidth(8);
-    m_mainSplit->addWidget(m_paneSplit);
-    m_mainSplit->addWidget(pnlUsers);
-    m_mainSplit->setStretchFactor(0, 1);
-    m_mainSplit->setSizes({600, 162});
+    Splitter2 = splitter(Qt::Horizontal, "Splitter2");
+    Splitter2->addWidget(Splitter3);
+    Splitter2->addWidget(pnlUsers);
+    Splitter2->setStretchFactor(0, 1);
+    Splitter2->setStretchFactor(1, 0);
 
-    auto *pnlEntry = new QWidget;
+    // The web address bar: shown when a user sends an address.
+    pnlUrl = new QWidget;
+    pnlUrl->setObjectName(QStringLiteral("pnlUrl"));
+    auto *url = new QHBoxLayout(pnlUrl);
+    url->setContentsMargins(4, 2, 4, 2);
+    url->addWidget(new QLabel);
+    pnlUrl->hide();
+
+    pnlEntry = new QWidget;
     pnlEntry->setObjectName(QStringLiteral("pnlEntry"));
-    pnlEntry->setFixedHeight(33);
+    pnlEntry->setFixedHeight(EntryPanelHeight);
+    pnlEntry->installEventFilter(this);
     auto *entry = new QHBoxLayout(pnlEntry);
     entry->setContentsMargins(2, 2, 2, 2);
+    entry->setSpacing(2);
     btnSend = new QPushButton(QStringLiteral("Send"));
+    btnSend->setObjectName(QStringLiteral("btnSend"));
     btnEmote = new QPushButton(QStringLiteral("Emo&te"));
+    btnEmote->setObjectName(QStringLiteral("btnEmote"));
     btnWhisper = new QPushButton(QStringLiteral("&Whisper"));
-    edEntry = new QLineEdit;
+    btnWhisper->setObjectName(QStringLiteral("btnWhisper"));
+    edEntry = new TTabEdit;
     edEntry->setObjectName(QStringLiteral("edEntry"));
-    for (QPushButton *b : {btnSend, btnEmote, btnWhisper})
+    QFont bold = edEntry->font();
+    bold.setBold(true);
+    edEntry->setFont(bold);
+    for (QPushButton *b : {btnSend, btnEmote, btnWhisper}) {
         b->setEnabled(false);
+        b->setFocusPolicy(Qt::NoFocus); // a click sends and leaves the focus in the entry line
+    }
     entry->addWidget(btnSend);
     entry->addWidget(btnEmote);
     entry->addWidget(edEntry, 1);
@@ -74,71 +143,154 @@ void TfrmChat::buildLayout()
     auto *v = new QVBoxLayout(central);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(0);
-    v->addWidget(m_mainSplit, 1);
+    v->addWidget(Splitter2, 1);
+    v->addWidget(pnlUrl);
     v->addWidget(pnlEntry);
     setCentralWidget(central);
+
+    // The bars are built from the tool bar definition and the favourites; empty until then.
+    pnlBar = new QToolBar(QStringLiteral("tbMain"));
+    pnlBar->setObjectName(QStringLiteral("pnlBar"));
+    pnlFavorites = new QToolBar(QStringLiteral("tbFavorite"));
+    pnlFavorites->setObjectName(QStringLiteral("pnlFavorites"));
+    for (QToolBar *bar : {pnlBar, pnlFavorites}) {
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        bar->toggleViewAction()->setVisible(false);
+        bar->hide();
+    }
+    addToolBar(Qt::TopToolBarArea, pnlBar);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, pnlFavorites);
 
     for (int i = 0; i < 2; ++i) {
         m_panels[i] = new QLabel;
         m_panels[i]->setMinimumWidth(i == 0 ? 400 : 50);
+        m_panels[i]->setMaximumWidth(i == 0 ? 400 : QWIDGETSIZE_MAX);
         statusBar()->addPermanentWidget(m_panels[i], i == 0 ? 0 : 1);
     }
+    statusBar()->setSizeGripEnabled(true);
+    statusBar()->installEventFilter(this);
+
     resize(800, 600);
+    Splitter3->setSizes({400, 132});
+    Splitter1->setSizes({300, 132});
+    Splitter2->setSizes({630, 162});
 }
 
-void TfrmChat::buildActions()
+int TfrmChat::UserPanelWidth() const
 {
-    acConnect = new QAction(QStringLiteral("&Connect"), this);
-    acConnect->setObjectName(QStringLiteral("acConnect"));
-    acConnect->setShortcut(Qt::Key_F4);
-    acConnect->setStatusTip(QStringLiteral("Connect to the server"));
-    acConnect->setCheckable(true);
-    connect(acConnect, &QAction::triggered, this, [this] {
-        m_session.ConnectAction();
-        updateActions();
-    });
-
-    acPause = new QAction(QStringLiteral("Chat P&ause"), this);
-    acPause->setObjectName(QStringLiteral("acPause"));
-    acPause->setShortcut(Qt::Key_F12);
-    acPause->setStatusTip(QStringLiteral("Pause incoming messages to allow cutting/pasting"));
-    acPause->setCheckable(true);
-    connect(acPause, &QAction::triggered, this, [this](bool checked) { m_session.SetPaused(checked); });
-
-    acAway = new QAction(QStringLiteral("&Away"), this);
-    acAway->setObjectName(QStringLiteral("acAway"));
-    acAway->setStatusTip(QStringLiteral("Set AWAY mode"));
-    acAway->setCheckable(true);
-
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(acPause);
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
-    options->addAction(acConnect);
-    options->addAction(acAway);
+    return pnlUsers->isVisibleTo(this) && Splitter2->sizes().value(1) > 0 ? Splitter2->sizes().value(1) : m_userWidth;
 }
 
-void TfrmChat::ApplyPaneAppearance()
+int TfrmChat::CustomListHeight() const
+{
+    return lstDef->isVisibleTo(this) && Splitter1->sizes().value(1) > 0 ? Splitter1->sizes().value(1) : m_customHeight;
+}
+
+int TfrmChat::WhisperPaneHeight() const
+{
+    return reWhisper->isVisibleTo(this) && Splitter3->sizes().value(1) > 0 ? Splitter3->sizes().value(1) : m_whisperHeight;
+}
+
+void TfrmChat::rememberPaneSizes()
+{
+    m_userWidth = UserPanelWidth();
+    m_customHeight = CustomListHeight();
+    m_whisperHeight = WhisperPaneHeight();
+}
+
+void TfrmChat::applyPaneSizes()
+{
+    // The splitters give a size change to the centre and to the channel list; the other panes keep theirs.
+    Splitter2->setSizes({qMax(MinPaneSize, Splitter2->width() - m_userWidth - SplitterSize), m_userWidth});
+    Splitter3->setSizes({qMax(MinPaneSize, Splitter3->height() - m_whisperHeight - SplitterSize), m_whisperHeight});
+    if (lstUser->isVisibleTo(this) && lstDef->isVisibleTo(this))
+        Splitter1->setSizes({qMax(MinPaneSize, Splitter1->height() - m_customHeight - SplitterSize), m_customHeight});
+}
+
+void TfrmChat::ApplyPaneLayout()
+{
+    rememberPaneSizes();
+    const int panel = Splitter2->height();
+    const int userHeight = lstUser->isVisibleTo(this) ? lstUser->height() : 0;
+    const tUserPanelPlan plan = PlanUserPanel(Switches, panel, ChannelBoxHeight, m_customHeight, userHeight);
+
+    lstUser->setVisible(plan.UserVisible);
+    lstDef->setVisible(plan.CustomVisible);
+    pnlUsers->setVisible(plan.PanelVisible);
+    reWhisper->setVisible(Switches.Whisper);
+    if (plan.CustomVisible)
+        m_customHeight = plan.CustomHeight;
+    applyPaneSizes();
+    if (plan.UserVisible && plan.CustomVisible)
+        Splitter1->setSizes({plan.UserHeight, plan.CustomHeight});
+
+    pnlBar->setToolButtonStyle(Switches.TextLabels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+    m_actions->acUserDef->setChecked(Switches.CustomList);
+    m_actions->acUserList->setChecked(Switches.UserList);
+    m_actions->acWhisperVis->setChecked(Switches.Whisper);
+    m_actions->acTextLabel->setChecked(Switches.TextLabels);
+}
+
+void TfrmChat::ApplyAppearance()
 {
     const tChatSettings &s = m_profile.Settings;
-    QFont chat = reChat->font(), whisper = reWhisper->font();
+    const auto colour = [&s](int slot) { return bgrToColor(s.Color(slot)); };
+
+    QFont chat = reChat->font(), whisper = reWhisper->font(), list = lstUser->font();
     ApplyFont(s.ChatFont(), chat);
     ApplyFont(s.WhisperFont(), whisper);
+    ApplyFont(s.UserListFont(), list);
     m_chatText.SetFont(chat);
     m_whisperText.SetFont(whisper);
     reChat->setFont(chat);
     reWhisper->setFont(whisper);
-    const auto background = [](QWidget *w, const QColor &bg, const QColor &fg) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Base, bg);
-        p.setColor(QPalette::Text, fg);
-        w->setPalette(p);
-    };
-    background(reChat, bgrToColor(s.Color(ChatBackground)), bgrToColor(s.Color(TextColor)));
-    background(reWhisper, bgrToColor(s.Color(WhisperBackground)), bgrToColor(s.Color(TextColor)));
-    background(lstUser, bgrToColor(s.Color(UserListBackground)), bgrToColor(s.Color(UserListColor)));
-    background(edChannel, bgrToColor(s.Color(UserListBackground)), bgrToColor(s.Color(UserListColor)));
-    QFont list = lstUser->font();
-    ApplyFont(s.UserListFont(), list);
-    lstUser->setFont(list);
+    // 1.3 times the font height, halves to the even neighbour.
+    const int itemHeight = int(std::nearbyint(pixelHeight(list, lstUser) * 1.3));
+    for (TUserListView *l : {lstUser, lstDef}) {
+        l->setFont(list);
+        l->Delegate()->ItemHeight = itemHeight;
+        l->doItemsLayout();
+    }
     lstUser->Delegate()->IncludeIcons = s.IncludeIcons();
+
+    colours(lstUser, colour(UserListColor), colour(UserListBackground));
+    colours(lstDef, colour(CustomUserColor), colour(CustomUserBackground));
+    colours(edChannel, colour(UserListColor), colour(UserListBackground));
+    colours(reChat, colour(TextColor), colour(ChatBackground));
+    colours(reWhisper, colour(TextColor), colour(WhisperBackground));
+    colours(edEntry, colour(EntryColor), colour(EntryBackground));
+}
+
+void TfrmChat::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::WindowStateChange) {
+        const auto *sc = static_cast<QWindowStateChangeEvent *>(e);
+        const bool was = sc->oldState() & Qt::WindowMinimized;
+        const bool now = windowState() & Qt::WindowMinimized;
+        if (now && !was) {
+            m_resizable = false;
+            m_savedSize = size();
+            rememberPaneSizes();
+        } else if (was && !now) {
+            m_resizable = true;
+            if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && size() != m_savedSize)
+                resize(m_savedSize);
+            applyPaneSizes();
+        }
+    }
+    QMainWindow::changeEvent(e);
+}
+
+void TfrmChat::resizeEvent(QResizeEvent *e)
+{
+    // While minimised the window keeps its size, so the panes come back as they were.
+    if (!m_resizable && m_savedSize.isValid() && size() != m_savedSize) {
+        QMetaObject::invokeMethod(this, [this] {
+            if (!m_resizable)
+                resize(m_savedSize);
+        }, Qt::QueuedConnection);
+    }
+    QMainWindow::resizeEvent(e);
 }

@@ -33,7 +33,7 @@ void TUserListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 QSize TUserListDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize s = QStyledItemDelegate::sizeHint(option, index);
-    s.setHeight(qMax(s.height(), TIconTable::IconHeight + 2));
+    s.setHeight(ItemHeight > 0 ? ItemHeight : qMax(s.height(), TIconTable::IconHeight + 2));
     return s;
 }
 

@@ -13,6 +13,8 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool IncludeIcons = true;
+    // Row height in pixels; 0 leaves it to the font and the icons.
+    int ItemHeight = 0;
 
 private:
     const TIconTable &m_icons;

@@ -1,0 +1,226 @@
+#include "ui/ChatForm.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
+#include <memory>
+
+#include "net/Ansi.h"
+#include "profile/Profile.h"
+
+namespace {
+// Larger than any text file worth reciting into a channel.
+constexpr qint64 MaxTextFileSize = 16 * 1024 * 1024;
+// Window sizes a hand-edited Chat.ini cannot push past.
+constexpr int MinWindowWidth = 240, MinWindowHeight = 180, MaxWindowSize = 16000;
+
+bool readTextLines(const QString &path, QStringList &lines)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxTextFileSize)
+        return false;
+    const QByteArray bytes = f.read(MaxTextFileSize);
+    lines = ansi::fromBytes(bytes).split(QLatin1Char('\n'));
+    for (QString &l : lines)
+        if (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return true;
+}
+} // namespace
+
+void TfrmChat::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    if (!m_startedUp)
+        StartUp();
+}
+
+void TfrmChat::StartUp()
+{
+    m_startedUp = true;
+    // The profile main created is the start-up profile; what the window keeps for Chat.ini starts empty.
+    TextFileName.clear();
+    TextTarget.clear();
+    TextLines.clear();
+    IgnorePrefix.clear();
+    m_profile.Modified = false;
+
+    tIniFile ini;
+    ini.Load(ChatIniPath()); // missing or unreadable: every default
+    tChatIni c;
+    ReadLastFile(ini, c);
+    m_fileActions->LoadLastProfile(c.LastFile);
+    ApplyAppearance();
+
+    showBars();
+    // The Sounds menu is built here once the sound menus exist.
+    ReadLayout(ChatIniPath());
+    ApplyPaneLayout();
+    // The tool bar definition, the tool bar and the favourites bar are built here once they exist.
+
+    ReadBatchFile(ini, c);
+    TextFileName = c.BatchFile;
+    TextTarget = c.BatchUser;
+    if (!TextFileName.isEmpty() && !readTextLines(TextFileName, TextLines)) {
+        ShowMessage(QStringLiteral("Could not open text file"));
+        TextFileName.clear();
+        TextLines.clear();
+    }
+    activateWindow();
+    Refocus();
+}
+
+void TfrmChat::ReadLayout(const QString &iniPath)
+{
+    tIniFile ini;
+    ini.Load(iniPath);
+    tChatIni c;
+    ReadLayoutKeys(ini, c);
+
+    const QSize size(std::clamp(c.Width, MinWindowWidth, MaxWindowSize), std::clamp(c.Height, MinWindowHeight, MaxWindowSize));
+    QPoint at(c.Left, c.Top);
+    // A window placed where no screen is would be out of reach.
+    QRect desktop;
+    for (const QScreen *s : QGuiApplication::screens())
+        desktop |= s->availableVirtualGeometry();
+    if (!desktop.isEmpty() && !desktop.intersects(QRect(at, size)))
+        at = QPoint(tChatIni().Left, tChatIni().Top);
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    move(at);
+    resize(size);
+    if (c.Maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    m_userWidth = std::clamp(c.UserWidth, MinPaneSize, MaxWindowSize);
+    m_customHeight = std::clamp(c.CustomHeight, MinPaneSize, MaxWindowSize);
+    m_whisperHeight = std::clamp(c.WhisperHeight, MinPaneSize, MaxWindowSize);
+    IgnorePrefix = c.IgnorePrefix;
+    Switches.CustomList = c.CustomList;
+    Switches.UserList = c.UserList;
+    Switches.Whisper = c.Whisper;
+    Switches.TextLabels = c.TextLabels;
+    m_actions->acUserDef->setChecked(c.CustomList);
+    m_actions->acUserList->setChecked(c.UserList);
+    m_actions->acWhisperVis->setChecked(c.Whisper);
+    m_actions->acTextLabel->setChecked(c.TextLabels);
+    applyPaneSizes();
+}
+
+void TfrmChat::writeLayoutKeys(tIniFile &ini)
+{
+    tChatIni c;
+    // A maximised or minimised window is written with the size it comes back to.
+    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    const QRect g = normal ? QRect(pos(), size()) : normalGeometry();
+    c.Left = g.x();
+    c.Top = g.y();
+    c.Width = normal ? size().width() : g.width();
+    c.Height = normal ? size().height() : g.height();
+    if (!m_resizable && m_savedSize.isValid()) {
+        c.Width = m_savedSize.width();
+        c.Height = m_savedSize.height();
+    }
+    c.Maximized = windowState() & Qt::WindowMaximized;
+    c.UserWidth = UserPanelWidth();
+    c.CustomHeight = CustomListHeight();
+    c.WhisperHeight = WhisperPaneHeight();
+    c.CustomList = Switches.CustomList;
+    c.UserList = Switches.UserList;
+    c.Whisper = Switches.Whisper;
+    c.TextLabels = Switches.TextLabels;
+    WriteLayoutKeys(ini, c);
+}
+
+void TfrmChat::WriteLayout(const QString &iniPath)
+{
+    tIniFile ini;
+    ini.Load(iniPath);
+    writeLayoutKeys(ini);
+    ini.Save(iniPath);
+}
+
+void TfrmChat::closeEvent(QCloseEvent *e)
+{
+    if (m_closeAllowed) {
+        QMainWindow::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    if (m_closing)
+        return; // the question is up already
+    m_closing = true;
+    // The answer may come at once (then the close goes on here) or later from the dialog.
+    auto inside = std::make_shared<bool>(true);
+    auto accept = std::make_shared<bool>(false);
+    m_fileActions->ConfirmDiscard([this, inside, accept](bool go) {
+        m_closing = false;
+        if (!go)
+            return; // Cancel: the program goes on running
+        finishShutDown();
+        m_closeAllowed = true;
+        if (*inside)
+            *accept = true;
+        else
+            close();
+    });
+    *inside = false;
+    if (*accept)
+        QMainWindow::closeEvent(e);
+}
+
+void TfrmChat::finishShutDown()
+{
+    if (m_chatInterface.Connecting)
+        m_session.ConnectAction(); // cancels the attempt; a standing connection stays until the end
+    tIniFile ini;
+    ini.Load(ChatIniPath());
+    WriteLastFile(ini, m_profile.CurrentProfile);
+    tChatIni c;
+    c.BatchFile = TextFileName;
+    c.BatchUser = TextTarget;
+    WriteBatchFile(ini, c);
+    writeLayoutKeys(ini);
+    ini.Save(ChatIniPath());
+    // The tool bar definition is saved here once the tool bar exists.
+}
+
+void TfrmChat::ReleaseProfile()
+{
+    m_log.Close();
+}
+
+void TfrmChat::WriteInfo(const QString &text)
+{
+    m_chatText.WriteLine(text, bgrToColor(m_profile.Settings.Color(InfoColor)));
+}
+
+void TfrmChat::WriteError(const QString &text)
+{
+    m_chatText.WriteLine(text, bgrToColor(m_profile.Settings.Color(ErrorColor)));
+}
+
+void TfrmChat::ProfileLoaded()
+{
+    m_chatInterface.Address = m_profile.Settings.Server();
+    ApplyProfile();
+    fillCustomList();
+    showBars();
+    ApplyAppearance();
+}
+
+void TfrmChat::ProfileCleared()
+{
+    showBars();
+    fillCustomList();
+    ApplyAppearance();
+}
+
+void TfrmChat::fillCustomList()
+{
+    m_defModel.setStringList(m_profile.UserDef);
+}
