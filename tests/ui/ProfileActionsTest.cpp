@@ -1,49 +1,13 @@
 #include "TestMain.h"
 
+#include "FakePrompts.h"
 #include "profile/Profile.h"
 #include "ui/ProfileActions.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <deque>
 
 namespace {
-struct FakePrompts : TPrompts
-{
-    QStringList asked, messages, dialogs;
-    std::deque<Answer> answers;
-    std::deque<QString> paths; // "" = cancelled
-    void Message(const QString &t) override { messages << t; }
-    void AskYesNoCancel(const QString &q, AnswerFn done) override
-    {
-        asked << q;
-        Answer a = answers.empty() ? Answer::Cancel : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        done(a);
-    }
-    void AskText(const QString &, const QString &, const QString &, TextFn done) override { done(false, {}); }
-    QString nextPath()
-    {
-        QString p = paths.empty() ? QString() : paths.front();
-        if (!paths.empty())
-            paths.pop_front();
-        return p;
-    }
-    void OpenFile(const QString &title, const QString &filter, const QString &folder, PathFn done) override
-    {
-        dialogs << QStringLiteral("open|") + title + QLatin1Char('|') + filter + QLatin1Char('|') + folder;
-        done(nextPath());
-    }
-    void SaveFile(const QString &title, const QString &filter, const QString &suffix, const QString &folder,
-                  PathFn done) override
-    {
-        dialogs << QStringLiteral("save|") + title + QLatin1Char('|') + filter + QLatin1Char('|') + suffix +
-                       QLatin1Char('|') + folder;
-        done(nextPath());
-    }
-};
-
 struct FakeHost : tProfileHost
 {
     QStringList lines;
