@@ -112,7 +112,6 @@ public:
     void ApplyProfile();
     // Fonts, item heights and colours of every pane from the profile.
     void ApplyAppearance();
-    void ApplyPaneAppearance() { ApplyAppearance(); }
     // Shows and sizes the panes from the layout switches.
     void ApplyPaneLayout();
     // Opens the session log; "Log File is invalid" as a message box on failure.
@@ -166,7 +165,6 @@ private:
     bool handleKey(QKeyEvent *k);
     void moveListSelection(int step);
     void finishShutDown();
-    void setPanel0(const QString &text);
     void rememberPaneSizes();
     void writeLayoutKeys(tIniFile &ini);
     void showBars();
