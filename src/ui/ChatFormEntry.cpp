@@ -62,9 +62,21 @@ void TfrmChat::bindEntry()
     qApp->installEventFilter(this);
 }
 
+// Alt+W is the Whisper button's and also the Window menu's: the button wins, as typing comes first.
+static bool isButtonKey(const QKeyEvent *k)
+{
+    return (k->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier && (k->key() == Qt::Key_W || k->key() == Qt::Key_T);
+}
+
 bool TfrmChat::handleKey(QKeyEvent *k)
 {
     const Qt::KeyboardModifiers mods = k->modifiers() & ~Qt::KeypadModifier;
+    if (isButtonKey(k)) {
+        QPushButton *b = k->key() == Qt::Key_W ? btnWhisper : btnEmote;
+        if (b->isEnabled())
+            b->click();
+        return true;
+    }
     switch (k->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down: {
@@ -107,6 +119,14 @@ void TfrmChat::moveListSelection(int step)
 bool TfrmChat::eventFilter(QObject *watched, QEvent *e)
 {
     switch (e->type()) {
+    case QEvent::ShortcutOverride: {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && w->window() == this && isButtonKey(static_cast<QKeyEvent *>(e))) {
+            e->accept(); // a key press, not a shortcut
+            return true;
+        }
+        break;
+    }
     case QEvent::KeyPress: {
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && w->window() == this && handleKey(static_cast<QKeyEvent *>(e)))

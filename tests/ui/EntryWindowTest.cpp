@@ -134,7 +134,7 @@ private slots:
         QTest::keyClick(w.edEntry, Qt::Key_Down); // first user of the channel list
         QTest::keyClick(w.edEntry, Qt::Key_Down);
         QCOMPARE(w.lstUser->SelectedName(), QStringLiteral("Ann"));
-        QTest::mouseClick(w.btnWhisper, Qt::LeftButton);
+        QTest::keyClick(w.edEntry, Qt::Key_W, Qt::AltModifier); // &Whisper, not the &Window menu
         QTRY_COMPARE(s.sent().last(), QStringLiteral("/w Ann psst"));
 
         QTest::keyClick(w.edEntry, Qt::Key_W, Qt::ControlModifier); // Whisper Lock
