@@ -40,7 +40,9 @@ QByteArray recordWithVersion(const QString &version, bool reservedFlags = false)
     s.setVersion(version);
     s.setReservedFlags(reservedFlags);
     s.setConnectTimeout(99);
+    s.setLoginTimeout(99);
     s.setAcceptSounds(false);
+    s.setPlaySoundsLocally(false);
     s.setShowFavorites(false);
     return QByteArray(reinterpret_cast<const char *>(s.bytes.data()), 4096);
 }
@@ -239,7 +241,9 @@ private slots:
         QCOMPARE(p.Modified, flagsAndModified);
         QCOMPARE(p.Settings.bytes[2709] == 1 && p.Settings.bytes[2712] == 1, flagsAndModified);
         QCOMPARE(p.Settings.ConnectTimeout(), timeouts ? 5 : 99);
+        QCOMPARE(p.Settings.LoginTimeout(), timeouts ? 20 : 99);
         QCOMPARE(p.Settings.AcceptSounds(), timeouts);
+        QCOMPARE(p.Settings.PlaySoundsLocally(), timeouts);
         QCOMPARE(p.Settings.ShowFavorites(), favourites);
         const QStringList expected = favourites ? QStringList{"Mine", "Open Tech Support"} : QStringList{"Mine"};
         QCOMPARE(p.Favorite, expected);
