@@ -181,6 +181,7 @@ private slots:
         RecordingReporter r;
         tProfile p;
         p.HomeList << QStringLiteral("stale");
+        p.ServerList = QStringList{QStringLiteral("stale.server")}; // the defaults must come from the load
         QVERIFY(LoadProfile(p, file, r));
         QCOMPARE(p.CommandList, (QStringList{"/a", "/b", "/c"}));
         QCOMPARE(p.CommandRes, (QStringList{"<a>", "<b>"}));
