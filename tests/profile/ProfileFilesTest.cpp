@@ -54,7 +54,8 @@ class ProfileFilesTest : public QObject
     QTemporaryDir m_dir;
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    // A profile loaded from only the given record and ".ext" text.
+    // The given record and ".ext" text loaded over a profile in use: every list and action holds
+    // an earlier value that only Favorite may keep.
     tProfile loadExt(const QByteArray &ext, RecordingReporter &r)
     {
         const QString p = path(QStringLiteral("e.ch5"));
@@ -62,7 +63,9 @@ class ProfileFilesTest : public QObject
         writeBytes(path(QStringLiteral("e.ext")), ext);
         QFile::remove(path(QStringLiteral("e.usr")));
         tProfile profile;
-        profile.Favorite << QStringLiteral("Earlier");
+        for (QStringList *l : everyList(profile))
+            *l = QStringList{QStringLiteral("Earlier")};
+        profile.Actions.fill(QStringLiteral("Earlier"));
         [&] { QVERIFY(LoadProfile(profile, p, r)); }();
         return profile;
     }
@@ -166,7 +169,10 @@ private slots:
         tProfile empty = loadExt(QByteArray(), r);
         QVERIFY(empty.CommandList.isEmpty() && empty.CommandRes.isEmpty() && empty.CommandLevel.isEmpty());
         QVERIFY(empty.ServerList.isEmpty() && empty.HomeList.isEmpty() && empty.ChannelList.isEmpty());
-        QCOMPARE(empty.Actions[BroodwarAction], QStringLiteral("None"));
+        for (QStringList *l : everyList(empty))
+            QCOMPARE(*l, l == &empty.Favorite ? QStringList{QStringLiteral("Earlier")} : QStringList());
+        for (const QString &a : empty.Actions)
+            QCOMPARE(a, QStringLiteral("None"));
     }
 
     void olderLayout()
