@@ -64,6 +64,8 @@ TfrmChat::~TfrmChat()
         disconnect(d, nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
+    if (QApplication::cursorFlashTime() == 0 && m_flashTime > 0)
+        QApplication::setCursorFlashTime(m_flashTime);
     // The panes show documents and models that are members: they go first, before a focus change
     // during the window's own teardown can reach a pane whose document is gone.
     delete takeCentralWidget();

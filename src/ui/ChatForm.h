@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 #include <QStringListModel>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -143,6 +144,9 @@ public:
     tTranscript &MenuTarget() const { return *m_menuTarget; }
     // Focus to the entry line, caret at its end, nothing selected.
     void Refocus() override;
+    // The caret stops blinking after this long without input, so an idle window sleeps.
+    static constexpr int CaretBlinkTimeout = 10000; // ms
+    void SetCaretBlinkTimeout(int ms) { m_blinkStop.setInterval(ms); m_blinkStop.start(); }
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -163,6 +167,7 @@ private:
     void selectChannel(bool join);
     void saveTranscript();
     bool handleKey(QKeyEvent *k);
+    void userInput();
     void moveListSelection(int step);
     void finishShutDown();
     void rememberPaneSizes();
@@ -229,6 +234,8 @@ private:
     tSession m_session;
     tChannelEvents m_events;
     QStringListModel m_defModel;
+    QTimer m_blinkStop;
+    int m_flashTime = 0; // the caret's blink period while it blinks
 
     QString m_programFolder;
     TWidgetPrompts *m_widgetPrompts = nullptr;

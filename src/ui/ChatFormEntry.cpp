@@ -60,6 +60,25 @@ void TfrmChat::bindEntry()
     }
     // The main window sees the keys before any of its controls.
     qApp->installEventFilter(this);
+
+    m_flashTime = QApplication::cursorFlashTime();
+    m_blinkStop.setSingleShot(true);
+    m_blinkStop.setInterval(CaretBlinkTimeout);
+    connect(&m_blinkStop, &QTimer::timeout, this, [this] {
+        // A steady caret: a blinking one would wake the idle program twice a second.
+        if (QApplication::cursorFlashTime() > 0) {
+            m_flashTime = QApplication::cursorFlashTime();
+            QApplication::setCursorFlashTime(0);
+        }
+    });
+    m_blinkStop.start();
+}
+
+void TfrmChat::userInput()
+{
+    if (QApplication::cursorFlashTime() == 0 && m_flashTime > 0)
+        QApplication::setCursorFlashTime(m_flashTime);
+    m_blinkStop.start();
 }
 
 // Alt+W is the Whisper button's and also the Window menu's: the button wins, as typing comes first.
@@ -129,11 +148,16 @@ bool TfrmChat::eventFilter(QObject *watched, QEvent *e)
     }
     case QEvent::KeyPress: {
         auto *w = qobject_cast<QWidget *>(watched);
-        if (w && w->window() == this && handleKey(static_cast<QKeyEvent *>(e)))
-            return true;
+        if (w && w->window() == this) {
+            userInput();
+            if (handleKey(static_cast<QKeyEvent *>(e)))
+                return true;
+        }
         break;
     }
     case QEvent::MouseButtonPress: {
+        if (auto *w = qobject_cast<QWidget *>(watched); w && w->window() == this)
+            userInput();
         const auto *m = static_cast<QMouseEvent *>(e);
         if (watched == reChat->viewport() && m->button() == Qt::RightButton)
             m_menuTarget = &m_chatText;

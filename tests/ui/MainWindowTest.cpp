@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -307,6 +308,22 @@ private slots:
         w.Actions().acChatSave->trigger();
         QCOMPARE(f.prompts.messages, QStringList{QStringLiteral("Unable to save file")});
         QVERIFY(w.edEntry->hasFocus());
+    }
+
+    void caretStopsBlinkingWhenIdle()
+    {
+        Window f;
+        QVERIFY(f.show());
+        const int blink = QApplication::cursorFlashTime();
+        QVERIFY(blink > 0);
+        f.w->SetCaretBlinkTimeout(30);
+        QTRY_COMPARE(QApplication::cursorFlashTime(), 0);
+        QTest::keyClick(f.w->edEntry, Qt::Key_X);
+        QCOMPARE(QApplication::cursorFlashTime(), blink);
+        QCOMPARE(f.w->edEntry->text(), QStringLiteral("x"));
+        QTRY_COMPARE(QApplication::cursorFlashTime(), 0);
+        f.w.reset(); // a window that goes leaves the blink as it found it
+        QCOMPARE(QApplication::cursorFlashTime(), blink);
     }
 
     void hintsCoverPanelZeroWhileShown()
