@@ -25,9 +25,9 @@ QPixmap TIconTable::Badge(const QColor &fill, const QColor &ink, const QString &
 
 TIconTable::TIconTable()
 {
-    struct Spec { const char *text; QColor fill; QColor ink; };
+    struct BuiltinLook { const char *text; QColor fill; QColor ink; };
     // Index by index: the meaning of each slot is fixed by the icon choice of the channel list.
-    const Spec specs[tChannelUsers::BuiltinIconCount] = {
+    const BuiltinLook looks[tChannelUsers::BuiltinIconCount] = {
         {"", QColor(60, 60, 60), Qt::white},          // 0: never chosen
         {"CHAT", QColor(0, 120, 200), Qt::white},     // 1
         {"DRTL", QColor(150, 20, 20), Qt::white},     // 2
@@ -50,7 +50,7 @@ TIconTable::TIconTable()
         {"", QColor(60, 60, 60), Qt::white},
         {"D2", QColor(120, 30, 30), QColor(255, 200, 80)}, // 20
     };
-    for (const Spec &s : specs)
+    for (const BuiltinLook &s : looks)
         m_images.append(Badge(s.fill, s.ink, QString::fromLatin1(s.text)));
 }
 
