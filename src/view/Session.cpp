@@ -42,7 +42,7 @@ void tSession::ConnectAction()
     if (m_ci.Connected()) {
         m_ci.Disconnect();
         m_host.ClearChannel();
-    } else if (m_ci.Connecting) {
+    } else if (m_ci.Connecting || m_waitingForTick) {
         m_host.SetConnectChecked(false);
         ConnectCancelled = true;
         m_ci.CancelConnect();
@@ -82,6 +82,16 @@ void tSession::startAttempt()
         m_ci.Connecting = false;
         m_quietRelease = false;
     }
+    // Servers that fail at once (refused, say) are passed over at once, but a list of them all
+    // would then be dialled in a tight loop: past one round, wait for the next tick.
+    m_waitingForTick = m_attemptsSinceTick >= m_profile.ServerList.size();
+    if (m_waitingForTick) {
+        AttemptFailed = false;
+        if (!ServerTimer.isActive())
+            ServerTimer.start();
+        return;
+    }
+    ++m_attemptsSinceTick;
     TimeoutCount = 0;
     CurrentServer = m_profile.ServerList.at(m_index);
     m_host.SetStatus(0, QLatin1String("Trying Server: ") + CurrentServer);
@@ -120,6 +130,8 @@ void tSession::step()
 void tSession::finishRun()
 {
     m_running = false;
+    m_waitingForTick = false;
+    m_attemptsSinceTick = 0;
     ServerTimer.stop();
     m_host.SetStatus(1, QString());
     if (ConnectCancelled) {
@@ -218,6 +230,11 @@ void tSession::ServerTimerTimer()
 {
     if (!m_running) {
         ServerTimer.stop();
+        return;
+    }
+    m_attemptsSinceTick = 0;
+    if (m_waitingForTick) {
+        startAttempt();
         return;
     }
     ++TimeoutCount;

@@ -112,6 +112,10 @@ private:
     bool m_running = false;
     int m_index = 0;
     bool m_stepQueued = false;
+    // Attempts started since the last ServerTimer tick; at most one round of the list per tick.
+    int m_attemptsSinceTick = 0;
+    // Every server failed at once this round: the next attempt waits for the next tick.
+    bool m_waitingForTick = false;
     bool m_idleQueued = false;
     bool m_quietRelease = false;
     bool m_paused = false;

@@ -36,6 +36,7 @@ struct Client : tSessionHost, tChannelHost
     QString panel[2];
     QStringList status; // "0:text" / "1:text", every change in order
     QStringList messages;
+    int attempts = 0; // "Trying Server: " shown, repeats included
     bool connectChecked = false, pauseChecked = false, buttons = false;
 
     explicit Client(quint16 port)
@@ -55,6 +56,8 @@ struct Client : tSessionHost, tChannelHost
     // tSessionHost
     void SetStatus(int p, const QString &text) override
     {
+        if (p == 0 && text.startsWith(QLatin1String("Trying Server: ")))
+            ++attempts;
         if (panel[p] != text)
             status << QString::number(p) + QLatin1Char(':') + text;
         panel[p] = text;
@@ -349,6 +352,53 @@ private slots:
         QVERIFY(!c.pauseChecked);
         QCOMPARE(c.panel[1], QString());
         QVERIFY(!c.plainLines().contains(QStringLiteral("<Ann> never")));
+    }
+
+    void everyServerRefusingDoesNotSpin()
+    {
+        // A port nobody listens on: both loopback addresses refuse at once.
+        quint16 port = 0;
+        {
+            gw::Server probe(options());
+            QVERIFY(probe.start());
+            port = probe.port();
+        }
+        Client c(port);
+        c.profile.ServerList = {QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.2")};
+        c.session.ConnectAction();
+        QTest::qWait(1500);
+        // One round at once, then at most one round per ServerTimer tick.
+        QVERIFY2(c.attempts >= 2 && c.attempts <= 6, qPrintable(QString::number(c.attempts)));
+        QVERIFY(c.session.Running());
+        QVERIFY(c.messages.isEmpty());
+        QCOMPARE(c.plainLines(), QStringList{QStringLiteral("Attempting to connect.")});
+
+        // The run goes on: a server that comes up is found at the next round.
+        gw::Options o = options();
+        o.port = port;
+        gw::Server live(o);
+        QVERIFY(live.start());
+        QTRY_VERIFY_WITH_TIMEOUT(c.session.LoggedOn, 5000);
+    }
+
+    void connectWhileWaitingBetweenRoundsCancels()
+    {
+        quint16 port = 0;
+        {
+            gw::Server probe(options());
+            QVERIFY(probe.start());
+            port = probe.port();
+        }
+        Client c(port);
+        c.session.ConnectAction();
+        QTRY_VERIFY(c.attempts >= 1 && !c.ci.Connecting); // refused; waiting for the next tick
+        c.session.ConnectAction();
+        QTRY_VERIFY(!c.session.Running());
+        QTest::qWait(1200);
+        QCOMPARE(c.attempts, 1);
+        QCOMPARE(c.panel[0], QString());
+        QCOMPARE(c.panel[1], QString());
+        QCOMPARE(c.plainLines(), QStringList{QStringLiteral("Attempting to connect.")});
     }
 
     void connectWhileConnectingCancels()
