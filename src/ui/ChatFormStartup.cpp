@@ -215,6 +215,8 @@ void TfrmChat::ProfileLoaded()
 
 void TfrmChat::ProfileCleared()
 {
+    // The text file's lines belong to the profile that was cleared; its name stays for Chat.ini.
+    TextLines.clear();
     showBars();
     fillCustomList();
     ApplyAppearance();

@@ -179,15 +179,18 @@ private slots:
         TfrmChat &w = *f.w;
         f.profile.Modified = true;
         f.profile.UserDef = QStringList{QStringLiteral("Friend")};
+        w.TextLines = QStringList{QStringLiteral("a line to recite")};
         w.Actions().acNew->trigger(); // Cancel
         QVERIFY(f.profile.Modified);
         QVERIFY(f.chatLines().isEmpty());
+        QCOMPARE(w.TextLines.size(), 1);
 
         f.prompts.answers = {TPrompts::Answer::No};
         w.Actions().acNew->trigger();
         QCOMPARE(f.chatLines(), QStringList{QStringLiteral("Chat settings cleared.")});
         QVERIFY(!f.profile.Modified);
         QCOMPARE(w.lstDef->model()->rowCount(), 0);
+        QVERIFY(w.TextLines.isEmpty()); // the text file sender's lines go with the profile
 
         const QString path = f.dir.filePath(QStringLiteral("saved.ch5"));
         f.profile.UserDef = QStringList{QStringLiteral("Friend")};
