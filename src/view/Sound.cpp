@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 void tQtSoundPlayer::PlaySound(const QString &path)
@@ -23,6 +24,16 @@ void tQtSoundPlayer::PlaySound(const QString &path)
     connect(effect, &QSoundEffect::playingChanged, effect, done);
     effect->setSource(QUrl::fromLocalFile(path));
     effect->play();
+    // Some backends keep a file they cannot decode "loading" (and "playing") for ever, and
+    // nothing the channel sends should pile up: a sound not ready in time is given up, and
+    // none lives longer than any chat sound plays.
+    if (effect->status() == QSoundEffect::Error)
+        effect->deleteLater();
+    QTimer::singleShot(LoadGraceMs, effect, [effect] {
+        if (effect->status() != QSoundEffect::Ready)
+            effect->deleteLater();
+    });
+    QTimer::singleShot(LongestSoundMs, effect, &QObject::deleteLater);
 }
 
 namespace {

@@ -15,6 +15,9 @@ class tQtSoundPlayer : public QObject, public tSoundPlayer
 {
     Q_OBJECT
 public:
+    static constexpr int LoadGraceMs = 3000;
+    static constexpr int LongestSoundMs = 120000;
+
     explicit tQtSoundPlayer(QObject *parent = nullptr) : QObject(parent) {}
     void PlaySound(const QString &path) override;
 };

@@ -56,6 +56,17 @@ private slots:
         player.PlaySound(QString());
         QCOMPARE(player.findChildren<QObject *>().size(), 0);
     }
+
+    void aFileThatIsNoSoundIsReleased()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("broken.wav"));
+        touch(path); // four bytes: no wave file a player accepts
+        tQtSoundPlayer player;
+        for (int i = 0; i < 3; ++i)
+            player.PlaySound(path);
+        QTRY_COMPARE_WITH_TIMEOUT(player.findChildren<QObject *>().size(), 0, tQtSoundPlayer::LoadGraceMs + 3000);
+    }
 };
 QC_TEST(SoundTest)
 #include "SoundTest.moc"
