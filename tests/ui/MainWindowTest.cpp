@@ -285,6 +285,15 @@ private slots:
         QCOMPARE(w.lstUser->font().family(), QStringLiteral("Arial"));
         const int px = qRound(15 * w.lstUser->logicalDpiY() / 72.0);
         QCOMPARE(w.lstUser->Delegate()->ItemHeight, int(std::nearbyint(px * 1.3)));
+
+        // A height whose 1.3 times ends in a half goes to the even neighbour: 25 px gives 32, not 33.
+        if (w.lstUser->logicalDpiY() == 96) {
+            big.FontSize = 19; // 25 px at 96 dpi
+            s.setUserListFont(big);
+            w.ApplyAppearance();
+            QCOMPARE(w.lstUser->Delegate()->ItemHeight, 32);
+            QCOMPARE(w.lstDef->Delegate()->ItemHeight, 32);
+        }
     }
 
     void transcriptMenuTargetsThePaneClickedLast()
