@@ -55,7 +55,7 @@ TfrmChat::~TfrmChat()
 {
     // A connect under way is cancelled like the Connect action does; a standing connection
     // simply ends with the connection object.
-    if (m_chatInterface.Connecting)
+    if (m_session.AttemptPending())
         m_session.ConnectAction();
     // Handlers must not run into a half-destroyed window while the connection goes.
     m_chatInterface.OnDisconnect = nullptr;

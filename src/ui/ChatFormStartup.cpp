@@ -175,7 +175,7 @@ void TfrmChat::closeEvent(QCloseEvent *e)
 
 void TfrmChat::finishShutDown()
 {
-    if (m_chatInterface.Connecting)
+    if (m_session.AttemptPending())
         m_session.ConnectAction(); // cancels the attempt; a standing connection stays until the end
     tIniFile ini;
     ini.Load(ChatIniPath());

@@ -37,12 +37,14 @@ QString tSession::RefusedLoginText()
                           "you have already set up with Diablo or Starcraft");
 }
 
+bool tSession::AttemptPending() const { return m_ci.Connecting || m_waitingForTick; }
+
 void tSession::ConnectAction()
 {
     if (m_ci.Connected()) {
         m_ci.Disconnect();
         m_host.ClearChannel();
-    } else if (m_ci.Connecting || m_waitingForTick) {
+    } else if (AttemptPending()) {
         m_host.SetConnectChecked(false);
         ConnectCancelled = true;
         m_ci.CancelConnect();

@@ -59,6 +59,9 @@ public:
     QTimer ServerTimer;
 
     bool Running() const { return m_running; }
+    // A connect attempt is under way: the socket is connecting, or the run waits for the next tick
+    // to try the list again. The Connect action then cancels the run.
+    bool AttemptPending() const;
     int ServerIndex() const { return m_index; }
 
     // acConnect: disconnects, cancels a pending connect, or starts a connect run.

@@ -392,8 +392,10 @@ private slots:
         Client c(port);
         c.session.ConnectAction();
         QTRY_VERIFY(c.attempts >= 1 && !c.ci.Connecting); // refused; waiting for the next tick
+        QVERIFY(c.session.AttemptPending()); // closing the window now must cancel the run too
         c.session.ConnectAction();
         QTRY_VERIFY(!c.session.Running());
+        QVERIFY(!c.session.AttemptPending());
         QTest::qWait(1200);
         QCOMPARE(c.attempts, 1);
         QCOMPARE(c.panel[0], QString());
