@@ -111,25 +111,14 @@ void tChatSettings::setColor(int slot, std::uint32_t bgr)
     void tChatSettings::set##name(const QString &v) { writeString(&bytes[name##At], capacity, v); }
 #define QC_STR(name) QC_STR_CAP(name, StringCapacity)
 
-QC_BOOL(IncludePlainText) QC_BOOL(EnterLeaveNotify) QC_BOOL(IncludeIcons)
-QC_STR(UserName) QC_STR(Password) QC_STR(Server) QC_STR(HomeChannel) QC_STR(AwayMessage)
-QC_STR(DNDMessage)
-QC_INT(ReciteDelay)
-QC_BOOL(WhoisOnJoin) QC_BOOL(AutoRejoin) QC_BOOL(ShowToolbar)
-QC_STR(LogFileName)
-QC_BOOL(LogTime) QC_BOOL(LogEvents) QC_BOOL(KeepLog)
-QC_STR_CAP(Version, VersionCapacity)
-QC_INT(ConnectTimeout) QC_INT(LoginTimeout)
-QC_BOOL(AllowMultiPasswords) QC_BOOL(AcceptSounds) QC_BOOL(RespondPhrases) QC_BOOL(RespondWhispers)
-QC_BOOL(MasterEvents) QC_BOOL(AutoBan) QC_BOOL(BanAllExcept) QC_BOOL(RespondJoins)
-QC_STR(JoinResponse)
-QC_BOOL(RespondTimers) QC_BOOL(PlaySoundsLocally) QC_BOOL(AutoReconnect) QC_BOOL(UseGameServer)
-QC_BOOL(ShowFavorites)
+#define QC_VERSION(name) QC_STR_CAP(name, VersionCapacity)
+QC_SETTINGS_FIELDS(QC_BOOL, QC_INT, QC_STR, QC_VERSION)
 
 #undef QC_BOOL
 #undef QC_INT
 #undef QC_STR
 #undef QC_STR_CAP
+#undef QC_VERSION
 
 std::uint8_t tChatSettings::DoubleClickAction() const
 {

@@ -32,6 +32,23 @@ struct tFontRec
     std::uint8_t FontStyle = 0;
 };
 
+// Every Boolean (B), integer (I), string (S, capacity 255) and the Version string (V, capacity 4)
+// of the settings record, once: the accessors are declared and defined from this list.
+#define QC_SETTINGS_FIELDS(B, I, S, V) \
+    B(IncludePlainText) B(EnterLeaveNotify) B(IncludeIcons) \
+    S(UserName) S(Password) S(Server) S(HomeChannel) S(AwayMessage) S(DNDMessage) \
+    I(ReciteDelay) \
+    B(WhoisOnJoin) B(AutoRejoin) B(ShowToolbar) \
+    S(LogFileName) \
+    B(LogTime) B(LogEvents) B(KeepLog) \
+    V(Version) \
+    I(ConnectTimeout) I(LoginTimeout) \
+    B(AllowMultiPasswords) B(AcceptSounds) B(RespondPhrases) B(RespondWhispers) \
+    B(MasterEvents) B(AutoBan) B(BanAllExcept) B(RespondJoins) \
+    S(JoinResponse) \
+    B(RespondTimers) B(PlaySoundsLocally) B(AutoReconnect) B(UseGameServer) \
+    B(ShowFavorites)
+
 // The profile's settings record: exactly the 4096 bytes of the profile file. Fields are read and
 // written through accessors at their fixed offsets; bytes no accessor touches survive unchanged.
 class tChatSettings
@@ -59,29 +76,16 @@ public:
 #define QC_BOOL(name) bool name() const; void set##name(bool v);
 #define QC_INT(name) std::int32_t name() const; void set##name(std::int32_t v);
 #define QC_STR(name) QString name() const; void set##name(const QString &v);
-    QC_BOOL(IncludePlainText) QC_BOOL(EnterLeaveNotify) QC_BOOL(IncludeIcons)
-    QC_STR(UserName) QC_STR(Password) QC_STR(Server) QC_STR(HomeChannel) QC_STR(AwayMessage)
-    QC_STR(DNDMessage)
-    QC_INT(ReciteDelay)
+    QC_SETTINGS_FIELDS(QC_BOOL, QC_INT, QC_STR, QC_STR)
+#undef QC_BOOL
+#undef QC_INT
+#undef QC_STR
     // 0..7; a stored value outside that range reads as the default 2 so it can index the action list.
     std::uint8_t DoubleClickAction() const; void setDoubleClickAction(std::uint8_t v);
-    QC_BOOL(WhoisOnJoin) QC_BOOL(AutoRejoin) QC_BOOL(ShowToolbar)
-    QC_STR(LogFileName)
-    QC_BOOL(LogTime) QC_BOOL(LogEvents) QC_BOOL(KeepLog)
-    QC_STR(Version) // capacity 4
-    QC_INT(ConnectTimeout) QC_INT(LoginTimeout)
-    QC_BOOL(AllowMultiPasswords) QC_BOOL(AcceptSounds) QC_BOOL(RespondPhrases) QC_BOOL(RespondWhispers)
-    QC_BOOL(MasterEvents) QC_BOOL(AutoBan) QC_BOOL(BanAllExcept) QC_BOOL(RespondJoins)
-    QC_STR(JoinResponse)
-    QC_BOOL(RespondTimers) QC_BOOL(PlaySoundsLocally) QC_BOOL(AutoReconnect) QC_BOOL(UseGameServer)
-    QC_BOOL(ShowFavorites)
     // Never read; kept for the stored layout. The four flags at 2709 are set by the reset and by
     // the upgrade of old records; byte 2986 is written 0 by each confirmed setup dialog.
     void setReservedFlags(bool v);
     void setReservedByte2986(std::uint8_t v);
-#undef QC_BOOL
-#undef QC_INT
-#undef QC_STR
 };
 static_assert(sizeof(tChatSettings) == tChatSettings::Size, "the settings record is one 4096-byte block");
 
