@@ -89,6 +89,16 @@ gw::Options options(gw::Dialect d = gw::Dialect::Classic)
     return o;
 }
 
+// A server on 127.0.0.3 and the given port that accepts connections and never answers.
+gw::Options silentOn(quint16 port)
+{
+    gw::Options o = options();
+    o.address = QHostAddress(QStringLiteral("127.0.0.3"));
+    o.port = port;
+    o.silent = true;
+    return o;
+}
+
 int firstClient(const gw::Server &server)
 {
     const QList<int> ids = server.clients();
@@ -106,11 +116,7 @@ private slots:
         gw::Server live(options());
         QVERIFY(live.start());
         // 127.0.0.2 on that port: nobody listens, the connection is refused.
-        gw::Options quiet = options();
-        quiet.address = QHostAddress(QStringLiteral("127.0.0.3"));
-        quiet.port = live.port();
-        quiet.silent = true;
-        gw::Server silent(quiet);
+        gw::Server silent(silentOn(live.port()));
         QVERIFY2(silent.start(), qPrintable(silent.errorString()));
 
         int silentId = -1;
@@ -423,11 +429,7 @@ private slots:
     {
         gw::Server live(options());
         QVERIFY(live.start());
-        gw::Options quiet = options();
-        quiet.address = QHostAddress(QStringLiteral("127.0.0.3"));
-        quiet.port = live.port();
-        quiet.silent = true;
-        gw::Server silent(quiet);
+        gw::Server silent(silentOn(live.port()));
         QVERIFY(silent.start());
         Client c(live.port());
         c.profile.ServerList = {QStringLiteral("127.0.0.3"), QStringLiteral("127.0.0.1")};
