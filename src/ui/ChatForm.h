@@ -39,7 +39,8 @@ struct tProfile;
 // Split by concern: ChatForm.cpp (ownership and binding), ChatFormLayout.cpp (widgets, pane
 // layout, appearance), ChatFormActions.cpp (menus, edit actions, transcript menu, idle update),
 // ChatFormEntry.cpp (entry line and keys), ChatFormStartup.cpp (Chat.ini, start-up, shut-down,
-// file actions), ChatFormHosts.cpp (what the session and the channel handlers ask of the window).
+// file actions), ChatFormHosts.cpp (what the session and the channel handlers ask of the window),
+// ChatFormLinks.cpp (entry points into the dialogs and windows around it).
 class TfrmChat : public QMainWindow,
                  private tSessionHost,
                  private tChannelHost,
@@ -137,6 +138,17 @@ public:
     int UserPanelWidth() const;
     int CustomListHeight() const;
     int WhisperPaneHeight() const;
+
+    // Entry points the windows around the main one share (ChatFormLinks.cpp); each does nothing
+    // until the window behind it exists.
+    // The help window at the first whole-word occurrence of the topic.
+    void ShowHelp(const QString &topic);
+    // The user information dialog, brought up at the named record (none for an empty name).
+    void ShowUserInfo(const QString &name);
+    // Rebuilds the Sounds menu and the user pop-ups' sound menus from the "Sounds" folder.
+    void BuildSoundMenus();
+    // The "Send URL" dialog for a user.
+    void SendUrlTo(const QString &user);
 
     // The idle update: enabling, check marks, captions, status panel 1 and the pause release.
     void UpdateActions();
