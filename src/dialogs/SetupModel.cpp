@@ -1,0 +1,492 @@
+#include "dialogs/SetupModel.h"
+
+#include <utility>
+
+namespace {
+using Getter = bool (tChatSettings::*)() const;
+using Setter = void (tChatSettings::*)(bool);
+// The Yes/No rows of the option grid, in grid order.
+const std::pair<Getter, Setter> FlagRows[tSetupModel::FirstNumberRow] = {
+    {&tChatSettings::IncludePlainText, &tChatSettings::setIncludePlainText},
+    {&tChatSettings::WhoisOnJoin, &tChatSettings::setWhoisOnJoin},
+    {&tChatSettings::IncludeIcons, &tChatSettings::setIncludeIcons},
+    {&tChatSettings::AutoRejoin, &tChatSettings::setAutoRejoin},
+    {&tChatSettings::EnterLeaveNotify, &tChatSettings::setEnterLeaveNotify},
+    {&tChatSettings::AcceptSounds, &tChatSettings::setAcceptSounds},
+    {&tChatSettings::PlaySoundsLocally, &tChatSettings::setPlaySoundsLocally},
+    {&tChatSettings::AutoReconnect, &tChatSettings::setAutoReconnect},
+    {&tChatSettings::UseGameServer, &tChatSettings::setUseGameServer},
+};
+
+QString yesNo(bool v) { return v ? QStringLiteral("Yes") : QStringLiteral("No"); }
+
+void setAt(QStringList &list, int index, const QString &text)
+{
+    while (list.size() <= index)
+        list.append(QString());
+    list[index] = text;
+}
+
+void removeAt(QStringList &list, int index)
+{
+    if (index >= 0 && index < list.size())
+        list.removeAt(index);
+}
+
+tParallelLists editorLists(const QStringList &entries, const QString &newEntry)
+{
+    tParallelLists l;
+    l.Entries = entries;
+    l.NewEntry = newEntry;
+    return l;
+}
+
+tParallelLists editorLists(const QStringList &entries, const std::array<QStringList, 3> &responses,
+                           const QString &newEntry)
+{
+    tParallelLists l = editorLists(entries, newEntry);
+    l.HasResponses = true;
+    l.Responses = responses;
+    l.NewResponse = QStringLiteral("New Response");
+    return l;
+}
+
+// What applying may change, to tell whether it changed anything.
+struct Snapshot
+{
+    std::array<std::uint8_t, tChatSettings::Size> bytes;
+    std::vector<QStringList> lists;
+    std::array<QString, ProductActionCount> actions;
+
+    explicit Snapshot(const tProfile &p) : bytes(p.Settings.bytes), actions(p.Actions)
+    {
+        bytes[2986] = 0; // reserved, always written 0: not a change worth saving
+        lists = {p.ServerList, p.NameList, p.PasswordList, p.HomeList, p.IntervalList, p.TimerList,
+                 p.CommandList, p.CommandLevel, p.CommandRes, p.PhraseList, p.WhisperList, p.BanList,
+                 p.UserJoinList, p.NoBanList, p.OwnerList, p.MemberList};
+        for (const auto *r : {&p.PhraseRes, &p.WhiserRes, &p.UserRes})
+            lists.insert(lists.end(), r->begin(), r->end());
+    }
+    bool operator==(const Snapshot &o) const { return bytes == o.bytes && lists == o.lists && actions == o.actions; }
+};
+} // namespace
+
+QString tSetupModel::PageCaption(int page)
+{
+    static const char *const captions[PageCount] = {"General Options", "Log File/Owners", "Responses", "User Join",
+                                                    "Banning", "Product Actions", "Commands", "Timers"};
+    return page >= 0 && page < PageCount ? QString::fromLatin1(captions[page]) : QString();
+}
+
+QString tSetupModel::HelpTopic(int page)
+{
+    static const char *const topics[PageCount] = {"General Options Tab ", "Log File/Owners Tab", "Responses Tab",
+                                                  "User Join Tab", "Banning Tab", "Product Action Tab",
+                                                  "User Defined Commands", "Timers Tab"};
+    return page >= 0 && page < PageCount ? QString::fromLatin1(topics[page]) : QStringLiteral("Chat Configuration");
+}
+
+QString tSetupModel::OptionCaption(int row)
+{
+    static const char *const captions[OptionCount] = {
+        "Include Plain Text", "Whois on Join", "Include Chat Icons", "Auto-Rejoin when Kicked",
+        "Enter/Leave Notifications", "Accept Incoming Sounds", "Play Sounds Locally when Sent", "Auto-Reconnect",
+        "Use QuorlChat Server for Games", "Text File Recite Delay (Seconds)", "Double-Clicking a User Should",
+        "Connection Timeout (Seconds)", "Login Timeout (Seconds)"};
+    return row >= 0 && row < OptionCount ? QString::fromLatin1(captions[row]) : QString();
+}
+
+const QStringList &tSetupModel::DoubleClickTexts()
+{
+    static const QStringList texts = {
+        QStringLiteral("Squelch user"), QStringLiteral("Copy name to entry"), QStringLiteral("Whois user"),
+        QStringLiteral("Kick user"), QStringLiteral("Ban user"), QStringLiteral("Open whisper window"),
+        QStringLiteral("Open User Information"), QStringLiteral("Open Account Information")};
+    return texts;
+}
+
+const QStringList &tSetupModel::CommandActions()
+{
+    static const QStringList actions = [] {
+        tProfile p;
+        p.DefaultCommands();
+        return p.CommandRes;
+    }();
+    return actions;
+}
+
+const QStringList &tSetupModel::LevelTexts()
+{
+    static const QStringList texts = {QStringLiteral("Any User"), QStringLiteral("Owners Only"), QStringLiteral("Members")};
+    return texts;
+}
+
+const QStringList &tSetupModel::ResponseSuggestions()
+{
+    static const QStringList s = {QStringLiteral("/msg <user> "), QStringLiteral("/squelch <user>"),
+                                  QStringLiteral("/unsquelch <user>"), QStringLiteral("/kick <user> "),
+                                  QStringLiteral("/ban <user> "), QStringLiteral("/unban <user>"),
+                                  QStringLiteral("/designate <user>")};
+    return s;
+}
+
+const QStringList &tSetupModel::JoinSuggestions()
+{
+    static const QStringList s = {QStringLiteral("/msg <user> "), QStringLiteral("/squelch <user>"),
+                                  QStringLiteral("/kick <user>"), QStringLiteral("/ban <user>"),
+                                  QStringLiteral("/designate <user>")};
+    return s;
+}
+
+QStringList tSetupModel::ActionChoices(int action)
+{
+    QStringList c = {QStringLiteral("None"), QStringLiteral("/kick <user>"), QStringLiteral("/ban <user>"),
+                     QStringLiteral("/squelch <user>")};
+    if (action == StarAction)
+        c << QStringLiteral("/stats <user> STAR");
+    else if (action == BroodwarAction)
+        c << QStringLiteral("/stats <user> SEXP");
+    return c;
+}
+
+int tSetupModel::ReadNumber(const QString &text)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    return ok ? v : 0;
+}
+
+tSetupModel::tSetupModel(tProfile &profile) : Profile(profile), OpenedModified(profile.Modified)
+{
+    const tChatSettings &s = profile.Settings;
+    UserName = {s.UserName(), profile.NameList};
+    Password = {s.Password(), profile.PasswordList};
+    Channel = {s.HomeChannel(), profile.HomeList};
+    UniquePassword = s.Password();
+    AllowMulti = s.AllowMultiPasswords();
+    MasterEvents = s.MasterEvents();
+    for (int row = 0; row < FirstNumberRow; ++row)
+        Options[row] = yesNo((s.*FlagRows[row].first)());
+    Options[ReciteDelayRow] = QString::number(s.ReciteDelay());
+    Options[DoubleClickRow] = DoubleClickTexts().value(s.DoubleClickAction());
+    Options[ConnectTimeoutRow] = QString::number(s.ConnectTimeout());
+    Options[LoginTimeoutRow] = QString::number(s.LoginTimeout());
+    Servers = profile.ServerList;
+
+    KeepLog = s.KeepLog();
+    LogTime = s.LogTime();
+    LogEvents = s.LogEvents();
+    LogFileName = s.LogFileName();
+    Owners = editorLists(profile.OwnerList, QStringLiteral("New User"));
+    Members = editorLists(profile.MemberList, QStringLiteral("New User"));
+
+    RespondPhrases = s.RespondPhrases();
+    RespondWhispers = s.RespondWhispers();
+    RespondJoins = s.RespondJoins();
+    AutoBan = s.AutoBan();
+    BanAllExcept = s.BanAllExcept();
+    RespondTimers = s.RespondTimers();
+    Phrases = editorLists(profile.PhraseList, profile.PhraseRes, QStringLiteral("New Phrase"));
+    Whispers = editorLists(profile.WhisperList, profile.WhiserRes, QStringLiteral("New Whisper"));
+    UserJoins = editorLists(profile.UserJoinList, profile.UserRes, QStringLiteral("New User"));
+    Bans = editorLists(profile.BanList, QStringLiteral("New"));
+    NoBans = editorLists(profile.NoBanList, QStringLiteral("New"));
+    JoinResponse = s.JoinResponse();
+    Actions = profile.Actions;
+
+    CommandWords = profile.CommandList;
+    CommandRes = profile.CommandRes;
+    CommandLevel = profile.CommandLevel;
+    TimerTexts = profile.TimerList;
+    TimerIntervals = profile.IntervalList;
+}
+
+void tSetupModel::TypeIn(tPickList &pick, const QString &text)
+{
+    pick.Text = text;
+    Mark();
+}
+
+void tSetupModel::Leave(tPickList &pick)
+{
+    if (pick.Text.isEmpty() || pick.Choices.contains(pick.Text))
+        return;
+    pick.Choices.append(pick.Text);
+    Mark();
+}
+
+void tSetupModel::DeleteChoice(tPickList &pick, int index)
+{
+    if (index < 0 || index >= pick.Choices.size())
+        return;
+    pick.Choices.removeAt(index);
+    Mark();
+}
+
+void tSetupModel::SetAllowMulti(bool on)
+{
+    AllowMulti = on;
+    if (on)
+        Password = tPickList();
+    Mark();
+}
+
+void tSetupModel::SetMasterEvents(bool on)
+{
+    MasterEvents = on;
+    Mark();
+}
+
+void tSetupModel::SetOption(int row, const QString &value)
+{
+    if (row < 0 || row >= OptionCount)
+        return;
+    Options[row] = value;
+    Mark();
+}
+
+int tSetupModel::AddServer(const QString &address)
+{
+    if (address.isEmpty())
+        return -1;
+    Servers.prepend(address);
+    Mark();
+    return 0;
+}
+
+int tSetupModel::DeleteServer(int index)
+{
+    if (index < 0 || index >= Servers.size())
+        return -1;
+    Servers.removeAt(index);
+    Mark();
+    return -1;
+}
+
+int tSetupModel::MoveServer(int index, int step)
+{
+    const int to = index + step;
+    if (index < 0 || index >= Servers.size() || to < 0 || to >= Servers.size())
+        return index;
+    Servers.swapItemsAt(index, to);
+    Mark();
+    return to;
+}
+
+void tSetupModel::SetKeepLog(bool on)
+{
+    KeepLog = on;
+    Mark();
+}
+
+void tSetupModel::SetLogTime(bool on)
+{
+    LogTime = on;
+    Mark();
+}
+
+void tSetupModel::SetLogEvents(bool on)
+{
+    LogEvents = on;
+    Mark();
+}
+
+void tSetupModel::LogFilePicked(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QString before = Profile.Settings.LogFileName();
+    Profile.Settings.setLogFileName(path);
+    LogFileName = Profile.Settings.LogFileName();
+    m_storedAtOnce = m_storedAtOnce || LogFileName != before;
+    Mark();
+}
+
+tSetupModel::Command tSetupModel::SelectCommand(int index)
+{
+    CurrentCommand = index >= 0 && index < CommandWords.size() ? index : -1;
+    if (CurrentCommand < 0)
+        return {QString(), QString(), 0};
+    bool ok = false;
+    const int level = CommandLevel.value(index).toInt(&ok);
+    return {CommandWords.at(index), CommandRes.value(index), ok && level >= 0 && level <= 2 ? level : 0};
+}
+
+void tSetupModel::SetCommandWord(const QString &word)
+{
+    if (CurrentCommand < 0)
+        return;
+    CommandWords[CurrentCommand] = word;
+    Mark();
+}
+
+void tSetupModel::SetCommandAction(const QString &action)
+{
+    if (CurrentCommand < 0)
+        return;
+    setAt(CommandRes, CurrentCommand, action);
+    Mark();
+}
+
+void tSetupModel::SetCommandLevel(int level)
+{
+    if (CurrentCommand < 0 || level < 0 || level > 2)
+        return;
+    setAt(CommandLevel, CurrentCommand, QString::number(level));
+    Mark();
+}
+
+int tSetupModel::AddCommand()
+{
+    const int index = int(CommandWords.size());
+    CommandWords.append(QStringLiteral("New command"));
+    setAt(CommandRes, index, QStringLiteral("New Command Response"));
+    setAt(CommandLevel, index, QStringLiteral("1"));
+    CurrentCommand = index;
+    Mark();
+    return index;
+}
+
+void tSetupModel::DeleteCommand()
+{
+    if (CurrentCommand < 0)
+        return;
+    removeAt(CommandWords, CurrentCommand);
+    removeAt(CommandRes, CurrentCommand);
+    removeAt(CommandLevel, CurrentCommand);
+    CurrentCommand = -1;
+    Mark();
+}
+
+void tSetupModel::ClearCommands()
+{
+    CommandWords.clear();
+    CommandRes.clear();
+    CommandLevel.clear();
+    CurrentCommand = -1;
+    Mark();
+}
+
+tSetupModel::Timer tSetupModel::SelectTimer(int index)
+{
+    CurrentTimer = index >= 0 && index < TimerTexts.size() ? index : -1;
+    if (CurrentTimer < 0)
+        return {QString(), 0};
+    return {TimerTexts.at(index), ReadNumber(TimerIntervals.value(index))};
+}
+
+void tSetupModel::SetTimerText(const QString &text)
+{
+    if (CurrentTimer < 0)
+        return;
+    TimerTexts[CurrentTimer] = text;
+    Mark();
+}
+
+void tSetupModel::SetTimerInterval(int seconds)
+{
+    if (CurrentTimer < 0)
+        return;
+    setAt(TimerIntervals, CurrentTimer, QString::number(seconds));
+    Mark();
+}
+
+int tSetupModel::AddTimer()
+{
+    const int index = int(TimerTexts.size());
+    TimerTexts.append(QStringLiteral("New Response"));
+    setAt(TimerIntervals, index, QStringLiteral("60"));
+    CurrentTimer = index;
+    Mark();
+    return index;
+}
+
+void tSetupModel::DeleteTimer()
+{
+    if (CurrentTimer < 0)
+        return;
+    removeAt(TimerTexts, CurrentTimer);
+    removeAt(TimerIntervals, CurrentTimer);
+    CurrentTimer = -1;
+    Mark();
+}
+
+void tSetupModel::ClearTimers()
+{
+    TimerTexts.clear();
+    TimerIntervals.clear();
+    CurrentTimer = -1;
+}
+
+void tSetupModel::Apply(tSetupHost &host)
+{
+    tProfile &p = Profile;
+    tChatSettings &s = p.Settings;
+    const Snapshot before(p);
+
+    s.setPassword(AllowMulti ? Password.Text : UniquePassword);
+    s.setHomeChannel(Channel.Text);
+    s.setUserName(UserName.Text);
+
+    host.SetAccount(s.UserName(), s.Password(), s.Server());
+
+    p.ServerList = Servers;
+    p.NameList = UserName.Choices;
+    p.PasswordList = Password.Choices;
+    p.HomeList = Channel.Choices;
+    p.IntervalList = TimerIntervals;
+    p.TimerList = TimerTexts;
+    p.CommandList = CommandWords;
+    p.CommandLevel = CommandLevel;
+    p.CommandRes = CommandRes;
+
+    for (int row = 0; row < FirstNumberRow; ++row)
+        (s.*FlagRows[row].second)(Options[row] == QLatin1String("Yes"));
+    s.setReciteDelay(ReadNumber(Options[ReciteDelayRow]));
+    const int action = DoubleClickTexts().indexOf(Options[DoubleClickRow]);
+    if (action >= 0)
+        s.setDoubleClickAction(std::uint8_t(action));
+    s.setConnectTimeout(ReadNumber(Options[ConnectTimeoutRow]));
+    s.setLoginTimeout(ReadNumber(Options[LoginTimeoutRow]));
+    s.setKeepLog(KeepLog);
+    s.setLogTime(LogTime);
+    s.setLogEvents(LogEvents);
+    s.setLogFileName(LogFileName);
+    s.setAllowMultiPasswords(AllowMulti);
+    s.setMasterEvents(MasterEvents);
+    s.setRespondPhrases(RespondPhrases);
+    s.setRespondWhispers(RespondWhispers);
+    s.setRespondJoins(RespondJoins);
+    s.setAutoBan(AutoBan);
+    s.setBanAllExcept(BanAllExcept);
+    s.setRespondTimers(RespondTimers);
+
+    host.RepaintUserList();
+
+    p.PhraseList = Phrases.Entries;
+    p.WhisperList = Whispers.Entries;
+    p.BanList = Bans.Entries;
+    p.UserJoinList = UserJoins.Entries;
+    p.NoBanList = NoBans.Entries;
+    p.OwnerList = Owners.Entries;
+    p.MemberList = Members.Entries;
+    p.Actions = Actions;
+    s.setJoinResponse(JoinResponse);
+    s.setReservedByte2986(0);
+    p.PhraseRes = Phrases.Responses;
+    p.WhiserRes = Whispers.Responses;
+    p.UserRes = UserJoins.Responses;
+
+    // Some edits (the owner list, say) do not mark while the dialog is open; what they changed
+    // must still be offered for saving when the program closes.
+    if (!(Snapshot(p) == before))
+        p.Modified = true;
+
+    host.ReopenLog();
+}
+
+void tSetupModel::Cancel()
+{
+    // A log file picked with "Ch&ange..." is in the profile already; it stays marked for saving.
+    Profile.Modified = OpenedModified || m_storedAtOnce;
+}
