@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include "dialogs/DialogPrompts.h"
 #include "profile/Profile.h"
 #include "ui/TabEdit.h"
 #include "ui/TranscriptView.h"
@@ -38,6 +39,7 @@ TfrmChat::TfrmChat(tProfile &profile, QWidget *parent)
 
     buildLayout();
     buildActions();
+    bindDialogs();
     bindEvents();
     bindEntry();
     ApplyProfile();

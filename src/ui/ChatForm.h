@@ -29,6 +29,8 @@ class QLineEdit;
 class QPushButton;
 class QSplitter;
 class QToolBar;
+class TDialogPrompts;
+class TfrmUserInfo;
 class TTabEdit;
 class TTranscriptView;
 class TUserListView;
@@ -150,6 +152,15 @@ public:
     // The "Send URL" dialog for a user.
     void SendUrlTo(const QString &user);
 
+    // The setup, user information and appearance dialogs (ChatFormDialogs.cpp).
+    void ShowSetup();
+    void ShowAppearance();
+    TfrmUserInfo *UserInfoDialog() const { return m_userInfo; }
+    // Replaces the settings dialogs' questions and pickers (tests answer them); null restores the real ones.
+    void SetDialogPrompts(TDialogPrompts *prompts);
+    // Runs a modal settings dialog; by default exec(). Tests drive the dialog here instead.
+    std::function<void(QDialog &)> DialogRunner;
+
     // The idle update: enabling, check marks, captions, status panel 1 and the pause release.
     void UpdateActions();
     // The pane the transcript menu's Clear and Save act on.
@@ -186,6 +197,7 @@ private:
     void writeLayoutKeys(tIniFile &ini);
     void showBars();
     void applyPaneSizes();
+    void bindDialogs();
 
     // tSessionHost
     void SetStatus(int panel, const QString &text) override;
@@ -274,4 +286,8 @@ private:
     bool m_resizable = true;
     QSize m_savedSize;
     QList<int> m_savedSplit[3];
+    // The settings dialogs: their real prompts, the ones in use, and the one dialog that lives on.
+    std::unique_ptr<TDialogPrompts> m_modalPrompts;
+    TDialogPrompts *m_dialogPrompts = nullptr;
+    TfrmUserInfo *m_userInfo = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "ui/ChatForm.h"
 
+#include "dialogs/UserInfoDialog.h"
+
 void TfrmChat::ShowHelp(const QString &topic)
 {
     Q_UNUSED(topic);
@@ -7,7 +9,10 @@ void TfrmChat::ShowHelp(const QString &topic)
 
 void TfrmChat::ShowUserInfo(const QString &name)
 {
-    Q_UNUSED(name);
+    if (!m_userInfo)
+        return;
+    m_userInfo->ProgramFolder = m_programFolder;
+    m_userInfo->ShowUserInfo(name);
 }
 
 void TfrmChat::BuildSoundMenus()

@@ -1,5 +1,7 @@
 #include "ui/ChatForm.h"
 
+#include "dialogs/UserInfoDialog.h"
+
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -211,6 +213,8 @@ void TfrmChat::ProfileLoaded()
     fillCustomList();
     showBars();
     ApplyAppearance();
+    if (m_userInfo)
+        m_userInfo->ProfileLoaded();
 }
 
 void TfrmChat::ProfileCleared()
@@ -220,6 +224,8 @@ void TfrmChat::ProfileCleared()
     showBars();
     fillCustomList();
     ApplyAppearance();
+    if (m_userInfo)
+        m_userInfo->ProfileCleared();
 }
 
 void TfrmChat::fillCustomList()
