@@ -68,6 +68,14 @@ TfrmSetup::TfrmSetup(tProfile &profile, tSetupHost &host, TDialogPrompts &prompt
     resize(780, 600);
 }
 
+TfrmSetup::~TfrmSetup()
+{
+    // The widgets go while the working copy they write into still exists, and say nothing as they go.
+    for (QObject *o : findChildren<QObject *>())
+        o->blockSignals(true);
+    delete pages;
+}
+
 QComboBox *TfrmSetup::pickList(tPickList &pick)
 {
     auto *box = new QComboBox;

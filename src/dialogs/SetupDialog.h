@@ -28,6 +28,7 @@ class TfrmSetup : public QDialog
     Q_OBJECT
 public:
     TfrmSetup(tProfile &profile, tSetupHost &host, TDialogPrompts &prompts, QWidget *parent = nullptr);
+    ~TfrmSetup() override;
 
     tSetupModel &Model() { return m_model; }
     // Opens the help window on a topic; set by the window that opens the dialog.

@@ -136,6 +136,13 @@ TDSStringListEdit::TDSStringListEdit(const QString &listCaption, const QString &
     showCurrent();
 }
 
+TDSStringListEdit::~TDSStringListEdit()
+{
+    // The list and fields go after this part of the object: they must not call back into it.
+    for (QObject *o : findChildren<QObject *>())
+        o->blockSignals(true);
+}
+
 int TDSStringListEdit::Current() const
 {
     return m_list->currentRow();

@@ -38,6 +38,7 @@ class TDSStringListEdit : public QWidget
 public:
     TDSStringListEdit(const QString &listCaption, const QString &editCaption, bool withResponses,
                       QWidget *parent = nullptr);
+    ~TDSStringListEdit() override;
 
     // The editor works on `lists` (kept by the caller) from now on; filling raises no `edited`.
     void Bind(tParallelLists *lists);

@@ -173,6 +173,13 @@ TfrmUserInfo::TfrmUserInfo(tProfile &profile, TDialogPrompts &prompts, QWidget *
     selectRecord(0);
 }
 
+TfrmUserInfo::~TfrmUserInfo()
+{
+    // The fields must not write into the records while they are destroyed.
+    for (QObject *o : findChildren<QObject *>())
+        o->blockSignals(true);
+}
+
 void TfrmUserInfo::ShowUserInfo(const QString &name)
 {
     show();

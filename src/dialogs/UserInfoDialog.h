@@ -19,6 +19,7 @@ class TfrmUserInfo : public QDialog
     Q_OBJECT
 public:
     TfrmUserInfo(tProfile &profile, TDialogPrompts &prompts, QWidget *parent = nullptr);
+    ~TfrmUserInfo() override;
 
     tUserInfoModel &Model() { return m_model; }
     void SetPrompts(TDialogPrompts &prompts) { m_prompts = &prompts; }
