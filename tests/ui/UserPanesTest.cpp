@@ -292,8 +292,11 @@ private slots:
             [&] { QTRY_VERIFY(!d->Filling()); }();
             return d;
         };
-        auto d = open(QStringLiteral("nobody"));
-        QCOMPARE(d->lst1->count(), 1); // 'bob' and 'Bob' are one name
+        p.profile.AccountList << QStringLiteral("al");
+        p.profile.NumberList << QStringLiteral("3");
+        QCOMPARE(open(QStringLiteral("nobody"))->lst1->currentItem()->text(), QStringLiteral("al")); // sorted, first
+        auto d = open(QStringLiteral("BOB"));
+        QCOMPARE(d->lst1->count(), 2); // 'bob' and 'Bob' are one name
         QCOMPARE(d->lst1->currentItem()->text(), QStringLiteral("bob"));
         QCOMPARE(d->lst2->count(), 2);
         d->lst2->setCurrentRow(1);
@@ -301,7 +304,7 @@ private slots:
         d->ShowView(TfrmAccount::View::Numbers);
         QTRY_VERIFY(!d->Filling());
         QCOMPARE(d->lbl2->text(), QStringLiteral("Names with this account:"));
-        QCOMPARE(d->lst1->count(), 2);
+        QCOMPARE(d->lst1->count(), 3);
         QCOMPARE(d->lst2->item(0)->text(), QStringLiteral("bob"));
     }
 };
