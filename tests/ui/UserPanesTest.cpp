@@ -160,7 +160,9 @@ private slots:
         QCOMPARE(p.profile.UserDef, (QStringList{"a", "Cy"}));
         QCOMPARE(p.w->lstDef->model()->rowCount(), 2);
 
-        // Drop from the channel list and within the custom list.
+        // Drop from the channel list and within the custom list; both lists' entries can be dragged.
+        for (TUserListView *l : {p.w->lstUser, p.w->lstDef})
+            QVERIFY(l->model()->flags(l->model()->index(0, 0)) & Qt::ItemIsDragEnabled);
         Panes::select(p.w->lstUser, 2);
         p.w->lstUser->DragName = QStringLiteral("Cy"); // already listed
         emit p.w->lstDef->dropped(p.w->lstUser, 0);
