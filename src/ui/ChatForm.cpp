@@ -18,6 +18,10 @@ TfrmChat::TfrmChat(tProfile &profile, QWidget *parent)
       m_whisperText(QStringLiteral("reWhisper")),
       m_session(profile, m_chatInterface, m_bcChat, m_tcChat, *this),
       m_events(profile, m_users, m_replies, m_log, *this, *this),
+      m_accountLookup(profile, [this](const QString &lead, const QString &body, const QColor &leadColor,
+                                      const QColor &bodyColor) {
+          m_chatText.WriteLine(lead, body, QString(), leadColor, bodyColor, QColor());
+      }),
       m_programFolder(::ProgramFolder())
 {
     setWindowTitle(QStringLiteral("QuorlChat Version 7"));
@@ -42,6 +46,7 @@ TfrmChat::TfrmChat(tProfile &profile, QWidget *parent)
     bindDialogs();
     bindEvents();
     bindEntry();
+    buildUserPanes();
     ApplyProfile();
     ApplyAppearance();
     UpdateActions();
@@ -66,6 +71,7 @@ TfrmChat::~TfrmChat()
         disconnect(d, nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
+    closeWhisperWindows();
     if (QApplication::cursorFlashTime() == 0 && m_flashTime > 0)
         QApplication::setCursorFlashTime(m_flashTime);
     // The panes show documents and models that are members: they go first, before a focus change
@@ -78,6 +84,7 @@ void TfrmChat::SetProgramFolder(const QString &folder)
     m_programFolder = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     m_soundsFolderExists = !SoundsFolder(m_programFolder).isEmpty();
     makeFileActions();
+    loadIcons();
 }
 
 void TfrmChat::SetPrompts(TPrompts *prompts)
@@ -96,6 +103,7 @@ void TfrmChat::bindEvents()
 {
     m_session.Bind();
     m_events.Bind(m_bcChat, m_tcChat);
+    m_events.SetAutomation(&m_accountHooks);
     m_users.SetPersonalIcons(QStringList());
     connect(&m_users, &tChannelUsers::captionChanged, this, [this](const QString &caption) { edChannel->setText(caption); });
     connect(&m_session, &tSession::stateChanged, this, &TfrmChat::UpdateActions);

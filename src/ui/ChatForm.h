@@ -9,6 +9,7 @@
 #include "net/Interpreters.h"
 #include "profile/ChatIni.h"
 #include "profile/ProfileFiles.h"
+#include "ui/AccountHooks.h"
 #include "ui/ChatActions.h"
 #include "ui/PaneLayout.h"
 #include "ui/ProfileActions.h"
@@ -26,6 +27,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QSplitter;
 class QToolBar;
@@ -34,6 +36,7 @@ class TfrmUserInfo;
 class TTabEdit;
 class TTranscriptView;
 class TUserListView;
+class TfrmWhisper;
 struct tProfile;
 
 // The main window. It owns the connection, both interpreters, the panes and the channel state,
@@ -104,7 +107,9 @@ public:
     std::function<void(const QString &text)> MessageBoxHandler;
     // Replaces the sound player (tests record instead of playing); null restores the real one.
     void SetSoundPlayer(tSoundPlayer *player) { m_player = player ? player : &m_qtPlayer; }
-    void SetAutomation(tAutomationHooks *hooks) { m_events.SetAutomation(hooks); }
+    // The automation's hooks; the account lookup sees the information lines either way.
+    void SetAutomation(tAutomationHooks *hooks) { m_accountHooks.Automation = hooks; }
+    tAccountLookup &Accounts() { return m_accountLookup; }
     // Replaces the dialogs (tests answer them); null restores the real ones.
     void SetPrompts(TPrompts *prompts);
     TPrompts &Prompts() const { return *m_prompts; }
@@ -160,6 +165,27 @@ public:
     void SetDialogPrompts(TDialogPrompts *prompts);
     // Runs a modal settings dialog; by default exec(). Tests drive the dialog here instead.
     std::function<void(QDialog &)> DialogRunner;
+    // The user panel (ChatFormUsers.cpp): the pop-up menus of both lists, their commands, the
+    // custom list's upkeep, drag and drop, Change Icon and the whisper windows.
+    QMenu *mnuUser = nullptr;
+    QMenu *mnuDef = nullptr;
+    QMenu *mnUserSound = nullptr; // "&Play Sound", filled with the sounds
+    QAction *acAddIcon = nullptr;
+    // Opens the user information dialog for the name, offering to add a record it lacks.
+    void UserInformation(const QString &name);
+    void AddToCustom(const QString &name);
+    void AddCustomUser();
+    void EditCustomUser();
+    void DeleteCustomUser();
+    void ReorderCustomList();
+    void ChangeIcon();
+    // The double-click action of the setting "Double-Clicking a User Should" on the list's selection.
+    void UserDoubleClicked(TUserListView *list);
+    // Shows the user's whisper window, opening it first when there is none (names ignoring case).
+    TfrmWhisper *OpenWhisperWindow(const QString &user);
+    const QList<TfrmWhisper *> &WhisperWindows() const { return m_whisperWindows; }
+    // The account lookup window, preselecting the name.
+    void ShowAccounts(const QString &name);
 
     // The idle update: enabling, check marks, captions, status panel 1 and the pause release.
     void UpdateActions();
@@ -198,6 +224,15 @@ private:
     void showBars();
     void applyPaneSizes();
     void bindDialogs();
+    void buildUserPanes();
+    void loadIcons();
+    void popupUserMenu(TUserListView *list, const QPoint &pos);
+    void enableUserMenus();
+    void setCustomList(const QStringList &names, int select);
+    void listDropped(TUserListView *source, int target);
+    bool entryDrop(QEvent *e);
+    void closeWhisperWindows();
+    void applyUserPaneColours();
 
     // tSessionHost
     void SetStatus(int panel, const QString &text) override;
@@ -212,6 +247,7 @@ private:
     tTranscript &ChatPane() override { return m_chatText; }
     tTranscript &WhisperPane() override { return m_whisperText; }
     bool WhisperPaneVisible() const override;
+    tTranscript *WhisperWindowPane(const QString &user) override;
     void SendLine(const QString &text) override;
     void SetAwayChecked(bool checked) override;
     void WelcomeCheck(const QString &text) override { m_session.WelcomeCheck(text); }
@@ -257,6 +293,8 @@ private:
     TIconTable m_icons;
     tSession m_session;
     tChannelEvents m_events;
+    tAccountLookup m_accountLookup;
+    TAccountHooks m_accountHooks{m_accountLookup};
     QStringListModel m_defModel;
     QTimer m_blinkStop;
     int m_flashTime = 0; // the caret's blink period while it blinks
@@ -290,4 +328,6 @@ private:
     std::unique_ptr<TDialogPrompts> m_modalPrompts;
     TDialogPrompts *m_dialogPrompts = nullptr;
     TfrmUserInfo *m_userInfo = nullptr;
+    QList<TfrmWhisper *> m_whisperWindows; // in opening order
+    QObject *m_entryDropFilter = nullptr;
 };

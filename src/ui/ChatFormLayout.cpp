@@ -261,6 +261,7 @@ void TfrmChat::ApplyAppearance()
     colours(reChat, colour(TextColor), colour(ChatBackground));
     colours(reWhisper, colour(TextColor), colour(WhisperBackground));
     colours(edEntry, colour(EntryColor), colour(EntryBackground));
+    applyUserPaneColours();
 }
 
 void TfrmChat::changeEvent(QEvent *e)

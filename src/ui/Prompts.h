@@ -20,6 +20,11 @@ public:
     virtual ~TPrompts() = default;
     virtual void Message(const QString &text) = 0;
     virtual void AskYesNoCancel(const QString &question, AnswerFn done) = 0;
+    // A question with Yes and No only; by default the three-button one, Cancel counting as No.
+    virtual void AskYesNo(const QString &question, AnswerFn done)
+    {
+        AskYesNoCancel(question, [done = std::move(done)](Answer a) { done(a == Answer::Yes ? Answer::Yes : Answer::No); });
+    }
     virtual void AskText(const QString &title, const QString &prompt, const QString &preset, TextFn done) = 0;
     // `filter` in Qt's form, e.g. "Chat Files (*.ch5)"; the file must exist.
     virtual void OpenFile(const QString &title, const QString &filter, const QString &folder, PathFn done) = 0;
@@ -37,6 +42,7 @@ public:
 
     void Message(const QString &text) override;
     void AskYesNoCancel(const QString &question, AnswerFn done) override;
+    void AskYesNo(const QString &question, AnswerFn done) override;
     void AskText(const QString &title, const QString &prompt, const QString &preset, TextFn done) override;
     void OpenFile(const QString &title, const QString &filter, const QString &folder, PathFn done) override;
     void SaveFile(const QString &title, const QString &filter, const QString &suffix, const QString &folder,

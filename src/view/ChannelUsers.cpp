@@ -27,6 +27,12 @@ QVariant tChannelUsers::data(const QModelIndex &index, int role) const
     }
 }
 
+Qt::ItemFlags tChannelUsers::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags f = QAbstractListModel::flags(index);
+    return index.isValid() ? f | Qt::ItemIsDragEnabled : f;
+}
+
 void tChannelUsers::SetPersonalIcons(const QStringList &names)
 {
     m_personal = names.mid(0, MaxIconCount - BuiltinIconCount);

@@ -29,6 +29,8 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // Entries can be dragged (onto the custom list or the entry line).
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     // The personal icon names: the name at position p owns image p + BuiltinIconCount. The icon table
     // then has BuiltinIconCount + names.size() images (at most MaxIconCount).

@@ -1,0 +1,314 @@
+#include "TestMain.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "FakePrompts.h"
+#include "dialogs/AccountForm.h"
+#include "dialogs/EditList.h"
+#include "profile/Profile.h"
+#include "ui/ChatForm.h"
+#include "ui/TabEdit.h"
+#include "ui/UserListView.h"
+#include "ui/WhisperForm.h"
+
+namespace {
+// A window offline with three channel users and a custom list; lines it sends stay in the queue.
+struct Panes
+{
+    QTemporaryDir dir;
+    tProfile profile;
+    FakePrompts prompts;
+    std::unique_ptr<TfrmChat> w;
+
+    explicit Panes(const QStringList &custom = {"x", "y"})
+    {
+        w = std::make_unique<TfrmChat>(profile);
+        w->SetProgramFolder(dir.path());
+        w->SetPrompts(&prompts);
+        for (const QString &name : custom)
+            w->AddToCustom(name);
+        profile.Modified = false;
+        w->Events().bcChatChannel(QStringLiteral("Chat"));
+        w->Events().bcChatShowUser(QStringLiteral("Ann"), QStringLiteral("0000"), QStringLiteral("STAR"));
+        w->Events().bcChatShowUser(QStringLiteral("Bo"), QStringLiteral("0020"), QStringLiteral("STAR"));
+        w->Events().bcChatShowUser(QStringLiteral("Cy"), QStringLiteral("0002"), QStringLiteral("D2DV"));
+        w->bcChat().SendLine(QStringLiteral("prime\r")); // the first line goes straight out; the rest queue
+    }
+    QString lastSent() const { return w->bcChat().Queue().value(w->bcChat().Queue().size() - 1).trimmed(); }
+    static void select(TUserListView *l, int row)
+    {
+        l->selectionModel()->setCurrentIndex(l->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+    }
+    QString selection() const
+    {
+        return QStringLiteral("%1|%2").arg(w->lstUser->SelectedName(), w->lstDef->SelectedName());
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(w->edEntry, k, m); }
+    QAction *action(const char *name) const { return w->findChild<QAction *>(QString::fromLatin1(name)); }
+};
+} // namespace
+
+class UserPanesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void keysMoveTheSelectionAcrossBothLists()
+    {
+        Panes p;
+        p.w->show();
+        const std::vector<std::pair<Qt::Key, QString>> steps = {
+            {Qt::Key_Up, "Ann|"},  {Qt::Key_Up, "Cy|"},      {Qt::Key_Down, "Ann|"}, {Qt::Key_PageDown, "|x"},
+            {Qt::Key_Up, "|y"},    {Qt::Key_Down, "|x"},     {Qt::Key_PageUp, "Ann|"}, {Qt::Key_Up, "Cy|"},
+            {Qt::Key_Down, "Ann|"},
+        };
+        for (const auto &s : steps) {
+            p.key(s.first);
+            QCOMPARE(p.selection(), s.second);
+        }
+        p.key(Qt::Key_Down, Qt::ShiftModifier); // the entry history's, not the lists'
+        QCOMPARE(p.selection(), QStringLiteral("Ann|"));
+    }
+
+    void doubleClickActions_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("user"); // line sent for Bo (squelched) in the channel list
+        QTest::addColumn<QString>("def");  // line sent for y in the custom list
+        QTest::newRow("squelch") << 0 << "/unsquelch Bo" << "";
+        QTest::newRow("copy") << 1 << "" << "";
+        QTest::newRow("whois") << 2 << "/whois Bo" << "/whois y";
+        QTest::newRow("kick") << 3 << "/kick Bo" << "/kick y";
+        QTest::newRow("ban") << 4 << "/ban Bo" << "/ban y";
+        QTest::newRow("account information") << 7 << "" << "";
+    }
+    void doubleClickActions()
+    {
+        QFETCH(int, action);
+        QFETCH(QString, user);
+        QFETCH(QString, def);
+        Panes p;
+        p.profile.Settings.setDoubleClickAction(std::uint8_t(action));
+        p.w->UserDoubleClicked(p.w->lstUser); // nothing selected: nothing
+        Panes::select(p.w->lstUser, 1);
+        p.w->UserDoubleClicked(p.w->lstUser);
+        QCOMPARE(p.lastSent(), user);
+        Panes::select(p.w->lstDef, 1);
+        p.w->UserDoubleClicked(p.w->lstDef);
+        QCOMPARE(p.lastSent(), !def.isEmpty() ? def : user);
+        QCOMPARE(p.w->edEntry->text(), action == 1 ? QStringLiteral("Boy") : QString());
+        p.profile.Settings.setDoubleClickAction(0);
+        Panes::select(p.w->lstUser, 0);
+        p.w->UserDoubleClicked(p.w->lstUser);
+        QCOMPARE(p.lastSent(), QStringLiteral("/squelch Ann"));
+    }
+
+    void popupEnabling()
+    {
+        Panes p;
+        const char *userOnly[] = {"mnCopy", "mnSquelch", "mnDesignate", "mnChatWindow", "mnSendURL", "mnAddCustom"};
+        const char *defOnline[] = {"mnDefCopy", "mnWar2stats", "mnDefChatWindow", "mnDefSendURL"};
+        for (bool loggedOn : {false, true}) {
+            p.w->Session().LoggedOn = loggedOn;
+            for (int sel : {-1, 0}) {
+                p.w->lstUser->clearSelection();
+                p.w->lstDef->clearSelection();
+                if (sel >= 0)
+                    Panes::select(p.w->lstUser, sel);
+                emit p.w->mnuUser->aboutToShow();
+                for (const char *n : userOnly)
+                    QCOMPARE(p.action(n)->isEnabled(), sel >= 0);
+                QVERIFY(p.action("mnUserInfo")->isEnabled() && p.action("acAddIcon")->isEnabled());
+                if (sel >= 0)
+                    Panes::select(p.w->lstDef, sel);
+                emit p.w->mnuDef->aboutToShow();
+                for (const char *n : defOnline)
+                    QCOMPARE(p.action(n)->isEnabled(), sel >= 0 && loggedOn);
+                QVERIFY(p.action("mnDefAdd")->isEnabled() && p.action("mnDefUserInfo")->isEnabled());
+                QCOMPARE(p.w->mnUserSound->isEnabled(), false); // no sounds folder
+            }
+        }
+    }
+
+    void customListUpkeep()
+    {
+        Panes p({"a", "b"});
+        p.w->AddToCustom(QStringLiteral("A")); // another case: refused
+        QCOMPARE(p.profile.UserDef, (QStringList{"a", "b"}));
+        QVERIFY(!p.profile.Modified);
+        p.prompts.textAnswers = {{true, QStringLiteral("Cy")}, {true, QStringLiteral("B")}};
+        p.w->AddCustomUser();
+        p.w->AddCustomUser();
+        QCOMPARE(p.profile.UserDef, (QStringList{"a", "b", "Cy"}));
+        QCOMPARE(p.prompts.texts.first(), QStringLiteral("New Entry|Enter a name to add to list:|"));
+        QVERIFY(p.profile.Modified);
+        Panes::select(p.w->lstDef, 1);
+        p.prompts.textAnswers = {{true, QStringLiteral("Bee")}};
+        p.w->EditCustomUser();
+        QCOMPARE(p.profile.UserDef, (QStringList{"a", "Bee", "Cy"}));
+        p.prompts.answers = {TPrompts::Answer::No, TPrompts::Answer::Yes};
+        p.w->DeleteCustomUser();
+        QCOMPARE(p.profile.UserDef.size(), 3);
+        p.w->DeleteCustomUser();
+        QCOMPARE(p.prompts.asked.last(), QStringLiteral("Delete Bee?"));
+        QCOMPARE(p.profile.UserDef, (QStringList{"a", "Cy"}));
+        QCOMPARE(p.w->lstDef->model()->rowCount(), 2);
+
+        // Drop from the channel list and within the custom list; both lists' entries can be dragged.
+        for (TUserListView *l : {p.w->lstUser, p.w->lstDef})
+            QVERIFY(l->model()->flags(l->model()->index(0, 0)) & Qt::ItemIsDragEnabled);
+        Panes::select(p.w->lstUser, 2);
+        p.w->lstUser->DragName = QStringLiteral("Cy"); // already listed
+        emit p.w->lstDef->dropped(p.w->lstUser, 0);
+        p.w->lstUser->DragName = QStringLiteral("Ann");
+        emit p.w->lstDef->dropped(p.w->lstUser, 1);
+        QCOMPARE(p.profile.UserDef, (QStringList{"a", "Ann", "Cy"}));
+        p.w->lstDef->DragName = QStringLiteral("a");
+        p.w->lstDef->DragStart = 0;
+        emit p.w->lstDef->dropped(p.w->lstDef, 3);
+        QCOMPARE(p.profile.UserDef, (QStringList{"Ann", "Cy", "a"}));
+        QCOMPARE(p.w->lstDef->SelectedName(), QStringLiteral("a"));
+    }
+
+    void reorderDialogCancelKeepsTheListButMarksModified()
+    {
+        Panes p({"a", "b", "c"});
+        bool accept = false;
+        const auto run = [&] {
+            QTimer::singleShot(0, [&] {
+                auto *d = p.w->findChild<TfrmEditList *>();
+                QVERIFY(d);
+                d->lstCustom->setCurrentRow(0);
+                d->btnUp->click(); // the first entry: nothing
+                d->btnDown->click();
+                d->btnDown->click();
+                QCOMPARE(d->List(), (QStringList{"b", "c", "a"}));
+                (accept ? d->btnOk : d->btnCancel)->click();
+            });
+            p.w->Actions().acReorder->trigger();
+        };
+        run();
+        QCOMPARE(p.profile.UserDef, (QStringList{"a", "b", "c"}));
+        QVERIFY(p.profile.Modified);
+        accept = true;
+        run();
+        QCOMPARE(p.profile.UserDef, (QStringList{"b", "c", "a"}));
+    }
+
+    void userInformationOffersARecord()
+    {
+        Panes p;
+        p.prompts.answers = {TPrompts::Answer::No, TPrompts::Answer::Yes};
+        p.w->UserInformation(QStringLiteral("Ann"));
+        QCOMPARE(p.profile.Users.Count(), 0);
+        p.w->UserInformation(QStringLiteral("Ann"));
+        QCOMPARE(p.prompts.asked.last(), QStringLiteral("User Ann has no information.  Would you like to add this user?"));
+        QCOMPARE(p.profile.Users.IndexOfName(QStringLiteral("ann")), 0);
+        QVERIFY(p.profile.Modified);
+        p.w->UserInformation(QStringLiteral("ANN")); // has a record now: no question
+        QCOMPARE(p.prompts.asked.size(), 2);
+    }
+
+    void personalIconsFromTheIconsFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("icons")));
+        QImage face(28, 14, QImage::Format_RGB32);
+        face.fill(Qt::red);
+        QVERIFY(face.save(dir.filePath(QStringLiteral("icons/face.bmp"))));
+        QFile f(dir.filePath(QStringLiteral("icons/icons.txt")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Gone\r\nmissing.bmp\r\nAnn\r\nface.bmp\r\nLeftover\r\n");
+        f.close();
+        TIconTable icons(1);
+        icons.LoadPersonal(dir.path());
+        QCOMPARE(icons.Count(), 23); // the missing bitmap keeps its slot
+        QCOMPARE(icons.PersonalNames(), (QStringList{QString(), "Ann"}));
+        QVERIFY(icons.Image(21).isNull());
+        QCOMPARE(icons.Image(22).toImage().pixelColor(3, 3), QColor(Qt::red));
+        for (int i = icons.Count(); i < TIconTable::MaxCount; ++i)
+            QVERIFY(icons.SetPersonal(QStringLiteral("u%1").arg(i), dir.filePath(QStringLiteral("icons/face.bmp"))));
+        QVERIFY(!icons.SetPersonal(QStringLiteral("one too many"), dir.filePath(QStringLiteral("icons/face.bmp"))));
+        QVERIFY(icons.SetPersonal(QStringLiteral("ANN"), dir.filePath(QStringLiteral("nothing.bmp")))); // reloads its slot
+        QVERIFY(icons.Image(22).isNull());
+        QCOMPARE(icons.Count(), TIconTable::MaxCount);
+
+        // Sharp at a pixel ratio of 2: drawn with twice the pixels, same size on screen.
+        const TIconTable hidpi(2);
+        QCOMPARE(hidpi.Image(10).size(), QSize(56, 28));
+        QCOMPARE(hidpi.Image(10).deviceIndependentSize(), QSizeF(28, 14));
+    }
+
+    void whisperWindows()
+    {
+        Panes p;
+        QStringList sent;
+        TfrmWhisper *bob = p.w->OpenWhisperWindow(QStringLiteral("Bob"));
+        QVERIFY(bob);
+        QCOMPARE(p.w->OpenWhisperWindow(QStringLiteral("BOB")), bob);
+        TfrmWhisper *ann = p.w->OpenWhisperWindow(QStringLiteral("Ann"));
+        QCOMPARE(p.w->WhisperWindows(), (QList<TfrmWhisper *>{bob, ann}));
+        QCOMPARE(bob->windowTitle(), QStringLiteral("Bob"));
+
+        p.w->Events().bcChatWhisper(QStringLiteral("bob"), QStringLiteral("hi"));
+        p.w->Events().bcChatWhisperSent(QStringLiteral("Bob"), QStringLiteral("hello"));
+        p.w->Events().bcChatWhisper(QStringLiteral("Cy"), QStringLiteral("psst"));
+        QCOMPARE(bob->Transcript().PlainText(), QStringLiteral("<FROM: bob> hi\n<TO: Bob> hello"));
+        QCOMPARE(p.w->WhisperText().PlainText(), QStringLiteral("<FROM: Cy> psst"));
+
+        QTest::keyClicks(bob->edWEnter, QStringLiteral("yo"));
+        QTest::keyClick(bob->edWEnter, Qt::Key_Return);
+        QTest::keyClick(bob->edWEnter, Qt::Key_Return); // empty: sent all the same
+        QCOMPARE(p.w->bcChat().Queue(), (QStringList{"/msg Bob yo\r", "/msg Bob \r"}));
+        QCOMPARE(bob->edWEnter->history().value(1), QStringLiteral("yo"));
+        QCOMPARE(bob->edWEnter->text(), QString());
+
+        QPointer<TfrmWhisper> gone = bob;
+        QTest::keyClick(bob->edWEnter, Qt::Key_Escape);
+        QTRY_VERIFY(!gone);
+        QCOMPARE(p.w->WhisperWindows(), QList<TfrmWhisper *>{ann});
+        QCOMPARE(p.w->bcChat().Queue().size(), 2); // Esc sent nothing
+        p.w->Events().bcChatWhisper(QStringLiteral("Bob"), QStringLiteral("back"));
+        QVERIFY(p.w->WhisperText().PlainText().endsWith(QStringLiteral("<FROM: Bob> back")));
+    }
+
+    void accountsFromTheInformationLines()
+    {
+        Panes p;
+        p.w->Events().bcChatInfo(QStringLiteral("bob is logged on from account #1."));
+        p.w->Events().bcChatInfo(QStringLiteral("Bob is logged on from account #2."));
+        QCOMPARE(p.profile.NumberList, (QStringList{"1", "2"}));
+        p.w->ChatText().Flush();
+        QVERIFY2(p.w->ChatText().PlainText().endsWith(QStringLiteral("Names associated with this number:\n    Bob\n    Other Association: 1")),
+                 qPrintable(p.w->ChatText().PlainText()));
+
+        const auto open = [&](const QString &preselect) {
+            auto d = std::make_unique<TfrmAccount>(p.profile.AccountList, p.profile.NumberList, preselect, nullptr);
+            d->show();
+            [&] { QTRY_VERIFY(!d->Filling()); }();
+            return d;
+        };
+        p.profile.AccountList << QStringLiteral("al");
+        p.profile.NumberList << QStringLiteral("3");
+        QCOMPARE(open(QStringLiteral("nobody"))->lst1->currentItem()->text(), QStringLiteral("al")); // sorted, first
+        auto d = open(QStringLiteral("BOB"));
+        QCOMPARE(d->lst1->count(), 2); // 'bob' and 'Bob' are one name
+        QCOMPARE(d->lst1->currentItem()->text(), QStringLiteral("bob"));
+        QCOMPARE(d->lst2->count(), 2);
+        d->lst2->setCurrentRow(1);
+        QCOMPARE(d->lst3->item(0)->text(), QStringLiteral("Bob")); // exact: only the pair of number 2
+        d->ShowView(TfrmAccount::View::Numbers);
+        QTRY_VERIFY(!d->Filling());
+        QCOMPARE(d->lbl2->text(), QStringLiteral("Names with this account:"));
+        QCOMPARE(d->lst1->count(), 3);
+        QCOMPARE(d->lst2->item(0)->text(), QStringLiteral("bob"));
+    }
+};
+QC_TEST(UserPanesTest)
+#include "UserPanesTest.moc"
