@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "ProfileTestUtil.h"
+#include "net/Ansi.h"
 #include "profile/Profile.h"
 #include "profile/ProfileFiles.h"
 
@@ -24,7 +25,7 @@ QString allBytes()
     for (int c = 0; c < 256; ++c)
         if (c != '\r' && c != '\n')
             b += char(c);
-    return QString::fromLatin1(b);
+    return ansi::fromBytes(b);
 }
 
 const char *const OldSuffixes[] = {".pr1", ".pr2", ".pr3", ".wr1", ".wr2", ".wr3", ".ur1", ".ur2",
@@ -289,6 +290,58 @@ private slots:
         QVERIFY(!LoadProfile(p, missing, r));
         QCOMPARE(r.messages, QStringList{QStringLiteral("Error loading file: ") + missing});
         QCOMPARE(p.Users.Count(), 0);
+    }
+
+    void savingUnderAnOlderLayoutNameKeepsTheProfile()
+    {
+        for (const char *suffix : OldSuffixes) {
+            const QString file = path(QStringLiteral("kept") + QLatin1String(suffix));
+            RecordingReporter r;
+            tProfile p;
+            p.OwnerList = QStringList{QStringLiteral("Owner")};
+            QVERIFY(SaveProfile(p, file, r));
+            QVERIFY2(QFile::exists(file), suffix);
+            tProfile back;
+            QVERIFY(LoadProfile(back, file, r));
+            QCOMPARE(back.OwnerList, p.OwnerList);
+            QVERIFY(r.messages.isEmpty());
+        }
+    }
+
+    void endlessFilesAreLoadErrors()
+    {
+        if (!QFile::exists(QStringLiteral("/dev/zero")))
+            QSKIP("no /dev/zero");
+        const std::pair<const char *, bool> cases[] = {{".usr", false}, {".ext", true}, {".own", true}, {".pro", true}};
+        for (const auto &[suffix, listError] : cases) {
+            QTemporaryDir dir;
+            const QString file = dir.filePath(QStringLiteral("z.ch5"));
+            QVERIFY(writeBytes(file, recordWithVersion(QStringLiteral("7.04"))));
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("z")) + QLatin1String(suffix)));
+            RecordingReporter r;
+            tProfile p;
+            QVERIFY(!LoadProfile(p, file, r));
+            QCOMPARE(r.messages.first(), listError ? QStringLiteral("Error loading file: ") + file
+                                                   : QStringLiteral("Could not load user settings file"));
+            QCOMPARE(p.Users.Count(), 0);
+        }
+    }
+
+    void pathFieldsHoldTheFileSystemsBytes()
+    {
+        const QString folder = QStringLiteral("/home/\u0430\u043d\u044f/\u2019\u20ac \u0142\u00e9/");
+        tChatSettings s;
+        s.setLogFileName(folder + QStringLiteral("chat.log"));
+        QCOMPARE(s.LogFileName(), folder + QStringLiteral("chat.log"));
+        tUser u;
+        u.setJoinSound(folder + QStringLiteral("in.wav"));
+        QCOMPARE(u.JoinSound(), folder + QStringLiteral("in.wav"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&u.Rec.bytes[tUserRec::JoinSoundOffset + 1]),
+                            u.Rec.bytes[tUserRec::JoinSoundOffset]),
+                 QFile::encodeName(folder + QStringLiteral("in.wav")));
+        // Cut to the field on a character boundary: 200 two-byte letters keep 127 of them.
+        u.setLeaveSound(QString(200, QChar(0x436)));
+        QCOMPARE(u.LeaveSound(), QString(127, QChar(0x436)));
     }
 
     void profilesInADottedFolderKeepTheirOwnFiles()

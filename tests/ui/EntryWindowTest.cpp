@@ -106,6 +106,21 @@ private slots:
         QVERIFY(!a.acAway->isEnabled());
     }
 
+    void pastedLinesGoOutAsLinesOfTheirOwn()
+    {
+        Session s;
+        QVERIFY(s.start());
+        QVERIFY(s.logOn());
+        TfrmChat &w = *s.w;
+        w.edEntry->lineEdit()->insert(QStringLiteral("hello\n/whois x")); // as a paste does
+        QTest::keyClick(w.edEntry, Qt::Key_Return);
+        QTRY_COMPARE(s.sent(), (QStringList{"hello", "/whois x"}));
+        QVERIFY(!s.live.received(s.id).contains('\n'));
+        // The entry line takes no more than a whispered line can carry.
+        w.edEntry->lineEdit()->insert(QString(3000, QLatin1Char('x')));
+        QCOMPARE(w.edEntry->text().size(), tEntryLine::MaxTextLength);
+    }
+
     void sendEmoteAndWhisper()
     {
         Session s;

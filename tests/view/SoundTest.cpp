@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include <QDir>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 
 #include "view/Sound.h"
@@ -55,6 +56,31 @@ private slots:
         player.PlaySound(QStringLiteral("/no/such/file.wav"));
         player.PlaySound(QString());
         QCOMPARE(player.findChildren<QObject *>().size(), 0);
+    }
+
+    void aNewSoundReplacesThePlayingOne()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tone.wav"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const quint32 samples = 8000; // one second, 8 kHz, 8-bit mono
+        QByteArray wav("RIFF");
+        const auto u32 = [&wav](quint32 v) { for (int i = 0; i < 4; ++i) wav += char(v >> (8 * i)); };
+        const auto u16 = [&wav](quint16 v) { wav += char(v), wav += char(v >> 8); };
+        u32(36 + samples);
+        wav += "WAVEfmt ";
+        u32(16), u16(1), u16(1), u32(8000), u32(8000), u16(1), u16(8);
+        wav += "data";
+        u32(samples);
+        wav += QByteArray(int(samples), char(0x80));
+        f.write(wav);
+        f.close();
+        tQtSoundPlayer player;
+        for (int i = 0; i < 3; ++i)
+            player.PlaySound(path);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(player.findChildren<QSoundEffect *>().size(), 1);
     }
 
     void aFileThatIsNoSoundIsReleased()
