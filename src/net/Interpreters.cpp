@@ -39,6 +39,7 @@ int eventCode(QStringView line)
     }
     return code;
 }
+
 bool isLineEnd(QChar c)
 {
     return c == QLatin1Char('\r') || c == QLatin1Char('\n');
