@@ -2,14 +2,28 @@
 #include <QByteArray>
 #include <QString>
 
-// Text is single-byte on the wire and in every file the program writes. Latin-1 maps each of the
-// 256 byte values to one character and back, so a name read from the server, stored in a record
-// and sent again comes out as the same bytes. Every conversion goes through these two.
+class QLocale;
+
+// Text is single-byte on the wire and in the profile's text fields: the Windows code page that
+// Windows itself would use as the ANSI code page for the user's locale (1252 unless the language
+// has one of its own). Every byte value maps to one character and back, so a name read from the
+// server, stored in a record and sent again comes out as the same bytes; a byte the code page
+// leaves undefined stands for the character of the same value. Every conversion goes through here.
+// File paths are not chat text: they go through QFile::encodeName and decodeName.
 namespace ansi {
-inline QString fromBytes(const QByteArray &bytes) { return QString::fromLatin1(bytes); }
-inline QString fromBytes(const char *data, qsizetype size) { return QString::fromLatin1(data, size); }
-// Characters outside Latin-1 (typed by the user) become '?'.
-inline QByteArray toBytes(const QString &text) { return text.toLatin1(); }
+// The code page for a locale: 874, 1250 ... 1258, or 1252 for every other language.
+int CodePageFor(const QLocale &locale);
+// The code page in use: the system locale's (QLocale::system()) until SetCodePage picks another.
+int CodePage();
+// False, and nothing changes, for a code page without a table.
+bool SetCodePage(int page);
+
+QString fromBytes(const char *data, qsizetype size);
+inline QString fromBytes(const QByteArray &bytes) { return fromBytes(bytes.constData(), bytes.size()); }
+// A character the code page lacks is written as its canonical decomposition when every part of
+// that exists (Vietnamese letters in 1258), otherwise as '?'.
+QByteArray toBytes(const QString &text);
+
 // Folds only A..Z, as the protocol's prefix and substring tests do.
 inline QString foldAZ(const QString &text)
 {
@@ -19,4 +33,10 @@ inline QString foldAZ(const QString &text)
             c = QChar(c.unicode() + 32);
     return out;
 }
+
+namespace detail {
+constexpr int CodePageCount = 10;
+extern const int CodePageNumbers[CodePageCount];
+extern const char16_t CodePageTables[CodePageCount][256];
+} // namespace detail
 } // namespace ansi

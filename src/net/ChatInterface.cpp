@@ -94,11 +94,13 @@ void TChatInterface::Disconnect()
 
 bool TChatInterface::SendText(const QString &text)
 {
-    if (!m_connected || text.size() > MaxSendLength)
+    if (!m_connected)
         return false;
-    if (text.isEmpty())
-        return true;
     const QByteArray bytes = ansi::toBytes(text);
+    if (bytes.size() > MaxSendLength)
+        return false;
+    if (bytes.isEmpty())
+        return true;
     if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState || m_socket->write(bytes) <= 0) {
         raise(OnSendError);
         return false;

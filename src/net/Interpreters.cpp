@@ -1,5 +1,6 @@
 #include "net/Interpreters.h"
 
+#include "net/Ansi.h"
 #include "net/ChatInterface.h"
 
 #include <QTimer>
@@ -38,7 +39,44 @@ int eventCode(QStringView line)
     }
     return code;
 }
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
 } // namespace
+
+QString tBaseInterpreter::JoinLines(const QString &text)
+{
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isLineEnd(text[i])) {
+            out += text[i];
+            continue;
+        }
+        if (text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        out += QLatin1Char(' ');
+    }
+    return out;
+}
+
+QString tBaseInterpreter::WireLine(const QString &text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && isLineEnd(text[end - 1]))
+        --end;
+    const QString body = JoinLines(text.left(end));
+    return end < text.size() ? body + QLatin1Char('\r') : body;
+}
+
+bool tBaseInterpreter::Fits(const QString &text)
+{
+    return ansi::toBytes(WireLine(text)).size() <= TChatInterface::MaxSendLength;
+}
 
 QString tBaseInterpreter::ParseUser(QStringView line)
 {
@@ -181,10 +219,11 @@ void TBnetChat::ProcessLine(const QString &line)
     }
 }
 
-void TBnetChat::SendLine(const QString &text)
+void TBnetChat::SendLine(const QString &raw)
 {
     if (!ChatInterface)
         return;
+    const QString text = WireLine(raw);
     if (m_readyToSend && m_queue.isEmpty()) {
         ChatInterface->SendText(text);
         m_readyToSend = false;
@@ -227,5 +266,5 @@ void TTextChat::ProcessLine(const QString &line)
 void TTextChat::SendLine(const QString &text)
 {
     if (ChatInterface)
-        ChatInterface->SendText(text);
+        ChatInterface->SendText(WireLine(text));
 }

@@ -52,7 +52,16 @@ public:
     static QString ParseFlags(QStringView line);
     static QString ParseUserType(QStringView line);
 
+    // Every line end inside the text (CR LF, CR or LF) becomes one space.
+    static QString JoinLines(const QString &text);
+    // The line as it goes out: line ends at its end are the one carriage return that ends it,
+    // any inside become spaces, so no text can make the server see a second line.
+    static QString WireLine(const QString &text);
+    // Whether the line as it goes out, carriage return included, fits one send.
+    static bool Fits(const QString &text);
+
     virtual void ProcessLine(const QString &line) = 0;
+    // Sends WireLine(text).
     virtual void SendLine(const QString &text) = 0;
 };
 

@@ -45,6 +45,11 @@ bool tIniFile::Load(const QString &path)
     return true;
 }
 
+bool tIniFile::LoadForUpdate(const QString &path)
+{
+    return Load(path) || !QFileInfo::exists(path);
+}
+
 bool tIniFile::Save(const QString &path) const
 {
     QSaveFile f(path);
@@ -61,7 +66,7 @@ bool tIniFile::Save(const QString &path) const
 void tIniFile::Parse(const QByteArray &bytes)
 {
     m_lines.clear();
-    const QString text = ansi::fromBytes(bytes);
+    const QString text = QFile::decodeName(bytes);
     QString section;
     qsizetype start = 0;
     while (start < text.size()) {
@@ -95,7 +100,7 @@ QByteArray tIniFile::Serialize() const
 {
     QByteArray out;
     for (const Line &l : m_lines) {
-        out += ansi::toBytes(l.text);
+        out += QFile::encodeName(l.text);
         out += "\r\n";
     }
     return out;
@@ -175,8 +180,11 @@ bool tIniFile::ReadBool(const QString &section, const QString &key, bool def) co
     return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void tIniFile::WriteString(const QString &section, const QString &key, const QString &value)
+bool tIniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
+    for (const QString *text : {&section, &key, &value})
+        if (text->contains(QLatin1Char('\r')) || text->contains(QLatin1Char('\n')))
+            return false;
     Line line;
     line.section = section;
     line.key = key;
@@ -189,13 +197,13 @@ void tIniFile::WriteString(const QString &section, const QString &key, const QSt
         line.section = m_lines[size_t(i)].section;
         line.text = line.key + QLatin1Char('=') + value;
         m_lines[size_t(i)] = std::move(line);
-        return;
+        return true;
     }
     const int end = sectionEnd(section);
     if (end >= 0) {
         line.section = m_lines[size_t(end - 1)].section;
         m_lines.insert(m_lines.begin() + end, std::move(line));
-        return;
+        return true;
     }
     if (!m_lines.empty() && !m_lines.back().text.trimmed().isEmpty()) {
         Line blank;
@@ -208,6 +216,7 @@ void tIniFile::WriteString(const QString &section, const QString &key, const QSt
     header.text = QLatin1Char('[') + section + QLatin1Char(']');
     m_lines.push_back(std::move(header));
     m_lines.push_back(std::move(line));
+    return true;
 }
 
 void tIniFile::WriteInteger(const QString &section, const QString &key, int value)

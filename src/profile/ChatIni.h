@@ -6,7 +6,8 @@
 // A plain INI file as users edit it by hand: "[Section]" lines, "key=value" lines, keys with
 // blanks kept as they are. Section and key names match ignoring the case of A..Z, like the
 // classic profile-string functions. Lines the program does not know (other sections, other keys,
-// comments) survive a rewrite untouched and in place.
+// comments) survive a rewrite untouched and in place. The file holds the file system's own bytes
+// (QFile::encodeName), so paths in any script come back as they were.
 class tIniFile
 {
 public:
@@ -15,6 +16,9 @@ public:
 
     // Reads the file; a missing or unreadable file leaves an empty document and returns false.
     bool Load(const QString &path);
+    // Load for a rewrite: false when the file is there but cannot be read (or is too large), so
+    // saving would replace it by one holding only the program's keys.
+    bool LoadForUpdate(const QString &path);
     // Writes every line with CR LF, all at once (a failed write leaves the old file in place).
     bool Save(const QString &path) const;
 
@@ -29,7 +33,9 @@ public:
     bool ReadBool(const QString &section, const QString &key, bool def) const;
 
     // Replaces the first occurrence of the key, or appends it to its section (created at the end).
-    void WriteString(const QString &section, const QString &key, const QString &value);
+    // A section, key or value holding a line break would write lines of its own: it is refused
+    // (false) and the file keeps what it had.
+    bool WriteString(const QString &section, const QString &key, const QString &value);
     void WriteInteger(const QString &section, const QString &key, int value);
     void WriteBool(const QString &section, const QString &key, bool value);
 

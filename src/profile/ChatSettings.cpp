@@ -110,14 +110,18 @@ void tChatSettings::setColor(int slot, std::uint32_t bgr)
     QString tChatSettings::name() const { return readString(&bytes[name##At], capacity); } \
     void tChatSettings::set##name(const QString &v) { writeString(&bytes[name##At], capacity, v); }
 #define QC_STR(name) QC_STR_CAP(name, StringCapacity)
+#define QC_PATH(name) \
+    QString tChatSettings::name() const { return records::readPath(&bytes[name##At], StringCapacity); } \
+    void tChatSettings::set##name(const QString &v) { records::writePath(&bytes[name##At], StringCapacity, v); }
 
 #define QC_VERSION(name) QC_STR_CAP(name, VersionCapacity)
-QC_SETTINGS_FIELDS(QC_BOOL, QC_INT, QC_STR, QC_VERSION)
+QC_SETTINGS_FIELDS(QC_BOOL, QC_INT, QC_STR, QC_VERSION, QC_PATH)
 
 #undef QC_BOOL
 #undef QC_INT
 #undef QC_STR
 #undef QC_STR_CAP
+#undef QC_PATH
 #undef QC_VERSION
 
 std::uint8_t tChatSettings::DoubleClickAction() const

@@ -32,14 +32,15 @@ struct tFontRec
     std::uint8_t FontStyle = 0;
 };
 
-// Every Boolean (B), integer (I), string (S, capacity 255) and the Version string (V, capacity 4)
-// of the settings record, once: the accessors are declared and defined from this list.
-#define QC_SETTINGS_FIELDS(B, I, S, V) \
+// Every Boolean (B), integer (I), string (S, capacity 255), path (P, capacity 255, the file
+// system's bytes) and the Version string (V, capacity 4) of the settings record, once: the
+// accessors are declared and defined from this list.
+#define QC_SETTINGS_FIELDS(B, I, S, V, P) \
     B(IncludePlainText) B(EnterLeaveNotify) B(IncludeIcons) \
     S(UserName) S(Password) S(Server) S(HomeChannel) S(AwayMessage) S(DNDMessage) \
     I(ReciteDelay) \
     B(WhoisOnJoin) B(AutoRejoin) B(ShowToolbar) \
-    S(LogFileName) \
+    P(LogFileName) \
     B(LogTime) B(LogEvents) B(KeepLog) \
     V(Version) \
     I(ConnectTimeout) I(LoginTimeout) \
@@ -76,7 +77,7 @@ public:
 #define QC_BOOL(name) bool name() const; void set##name(bool v);
 #define QC_INT(name) std::int32_t name() const; void set##name(std::int32_t v);
 #define QC_STR(name) QString name() const; void set##name(const QString &v);
-    QC_SETTINGS_FIELDS(QC_BOOL, QC_INT, QC_STR, QC_STR)
+    QC_SETTINGS_FIELDS(QC_BOOL, QC_INT, QC_STR, QC_STR, QC_STR)
 #undef QC_BOOL
 #undef QC_INT
 #undef QC_STR

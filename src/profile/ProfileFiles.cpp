@@ -16,6 +16,8 @@ namespace {
 const QString ExtSuffix = QStringLiteral(".ext");
 const QString UsrSuffix = QStringLiteral(".usr");
 const QString Favourite704 = QStringLiteral("Open Tech Support");
+// Far beyond any real list file (a profile's lists are a few kilobytes): larger ones are unreadable.
+constexpr qint64 MaxListFileSize = 16 * 1024 * 1024;
 
 // Every list of the ".ext" file with its key, in the writer's order.
 template <class Profile, class List = std::conditional_t<std::is_const_v<Profile>, const QStringList, QStringList>>
@@ -246,11 +248,8 @@ bool loadRecordAndLists(tProfile &p, const QString &path, const QString &base)
 
     const QString ext = base + ExtSuffix;
     if (QFile::exists(ext)) {
-        QFile file(ext);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray text = file.readAll();
-        if (file.error() != QFileDevice::NoError)
+        QByteArray text;
+        if (!records::readBounded(ext, MaxListFileSize, text))
             return false;
         ReadExtText(p, text);
     } else if (!loadOlderLayout(p, base)) {
@@ -291,11 +290,8 @@ QString LegacyProfileBaseName(const QString &path)
 
 bool ReadTextLines(const QString &path, QStringList &lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray text;
+    if (!records::readBounded(path, MaxListFileSize, text))
         return false;
     lines = splitLines(text);
     return true;
@@ -347,11 +343,15 @@ void ReadExtText(tProfile &profile, const QByteArray &text)
 void DeleteOldFiles(const QString &path)
 {
     const QString base = ProfileBaseName(path);
-    for (const QString &suffix : oldLayoutSuffixes())
-        QFile::remove(base + suffix);
+    const QFileInfo profileFile(path);
+    for (const QString &suffix : oldLayoutSuffixes()) {
+        // A profile saved as "name.own" is itself named like an older list file.
+        if (QFileInfo(base + suffix) != profileFile)
+            QFile::remove(base + suffix);
+    }
 }
 
-bool LoadProfile(tProfile &profile, const QString &path, ProfileReporter &reporter)
+bool LoadProfile(tProfile &profile, const QString &path, ProfileReporter &reporter, bool *recordAndLists)
 {
     const QString base = loadBase(path);
     bool ok = true;
@@ -359,6 +359,8 @@ bool LoadProfile(tProfile &profile, const QString &path, ProfileReporter &report
         reporter.showMessage(QStringLiteral("Error loading file: ") + path);
         ok = false;
     }
+    if (recordAndLists)
+        *recordAndLists = ok;
     if (!profile.Users.LoadFromFile(base + UsrSuffix)) {
         reporter.showMessage(QStringLiteral("Could not load user settings file"));
         ok = false;

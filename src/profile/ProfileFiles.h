@@ -29,12 +29,15 @@ QString LegacyProfileBaseName(const QString &path);
 // older than "6.02" sets Modified); the window's actions do that on success.
 // Messages go to the reporter: "Error loading file: " + path, "Could not load user settings file".
 // True when every step succeeded; a failing record or list step still loads the custom users.
-bool LoadProfile(tProfile &profile, const QString &path, ProfileReporter &reporter);
+// `recordAndLists`, when given, says whether the record and the lists loaded: only then does the
+// window hand the account and server to the connection.
+bool LoadProfile(tProfile &profile, const QString &path, ProfileReporter &reporter, bool *recordAndLists = nullptr);
 // Writes the record, the ".ext" and the ".usr", each replaced atomically and readable by the
 // owner only; the older-layout files are deleted once record and lists are safely written.
 // Messages: "Error saving file: " + path, "Could not save user settings file".
 bool SaveProfile(tProfile &profile, const QString &path, ProfileReporter &reporter);
-// Deletes every older-layout file of the path's base name, ignoring errors.
+// Deletes every older-layout file of the path's base name, ignoring errors; never the file at
+// `path` itself, a profile whose name ends like one of them.
 void DeleteOldFiles(const QString &path);
 
 // The ".ext" list file's text form. Reading empties the command table, ServerList, HomeList and
@@ -42,5 +45,6 @@ void DeleteOldFiles(const QString &path);
 QByteArray WriteExtText(const tProfile &profile);
 void ReadExtText(tProfile &profile, const QByteArray &text);
 
-// A text file as lines (Latin-1; CR LF, LF or CR ends a line). False when it cannot be read.
+// A text file as lines (the code page's text; CR LF, LF or CR ends a line). False when it cannot be
+// read or is larger than any list file (16 MiB).
 bool ReadTextLines(const QString &path, QStringList &lines);

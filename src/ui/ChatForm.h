@@ -274,7 +274,7 @@ private:
     // tProfileHost
     void WriteInfo(const QString &text) override;
     void WriteError(const QString &text) override;
-    void ProfileLoaded() override;
+    void ProfileLoaded(bool complete) override;
     void ProfileCleared() override;
     // ProfileReporter
     void showMessage(const QString &text) override { ShowMessage(text); }

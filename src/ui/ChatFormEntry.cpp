@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -81,7 +82,8 @@ void TfrmChat::userInput()
     m_blinkStop.start();
 }
 
-// Alt+W is the Whisper button's and also the Window menu's: the button wins, as typing comes first.
+// Alt+W is the Whisper button's and also the Window menu's: the button wins, as typing comes first;
+// Alt alone, then the arrow keys, still reaches the menu.
 static bool isButtonKey(const QKeyEvent *k)
 {
     return (k->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier && (k->key() == Qt::Key_W || k->key() == Qt::Key_T);
@@ -150,7 +152,9 @@ bool TfrmChat::eventFilter(QObject *watched, QEvent *e)
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && w->window() == this) {
             userInput();
-            if (handleKey(static_cast<QKeyEvent *>(e)))
+            // The menu bar in keyboard mode (Alt alone, then the arrow keys: the way into
+            // "&Window", whose Alt+W is the Whisper button's) needs its arrow keys.
+            if (!qobject_cast<QMenuBar *>(w) && handleKey(static_cast<QKeyEvent *>(e)))
                 return true;
         }
         break;

@@ -82,6 +82,10 @@ void TfrmChat::buildLayout()
     edChannel->setReadOnly(true);
     edChannel->setFrame(false);
     edChannel->setFixedHeight(ChannelBoxHeight);
+    // Arial, or the family the system puts in its place.
+    QFont arial(QStringLiteral("Arial"), edChannel->font().pointSize());
+    arial.setStyleHint(QFont::SansSerif);
+    edChannel->setFont(arial);
     channel->addWidget(edChannel);
     lstUser = new TUserListView(m_icons);
     lstUser->setObjectName(QStringLiteral("lstUser"));
@@ -127,6 +131,7 @@ void TfrmChat::buildLayout()
     btnWhisper->setObjectName(QStringLiteral("btnWhisper"));
     edEntry = new TTabEdit;
     edEntry->setObjectName(QStringLiteral("edEntry"));
+    edEntry->lineEdit()->setMaxLength(tEntryLine::MaxTextLength);
     QFont bold = edEntry->font();
     bold.setBold(true);
     edEntry->setFont(bold);

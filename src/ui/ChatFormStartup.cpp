@@ -141,7 +141,9 @@ void TfrmChat::writeLayoutKeys(tIniFile &ini)
 void TfrmChat::WriteLayout(const QString &iniPath)
 {
     tIniFile ini;
-    ini.Load(iniPath);
+    // One that is there but could not be read keeps everything it holds.
+    if (!ini.LoadForUpdate(iniPath))
+        return;
     writeLayoutKeys(ini);
     ini.Save(iniPath);
 }
@@ -180,14 +182,16 @@ void TfrmChat::finishShutDown()
     if (m_session.AttemptPending())
         m_session.ConnectAction(); // cancels the attempt; a standing connection stays until the end
     tIniFile ini;
-    ini.Load(ChatIniPath());
-    WriteLastFile(ini, m_profile.CurrentProfile);
-    tChatIni c;
-    c.BatchFile = TextFileName;
-    c.BatchUser = TextTarget;
-    WriteBatchFile(ini, c);
-    writeLayoutKeys(ini);
-    ini.Save(ChatIniPath());
+    // One that is there but could not be read keeps everything it holds ("Response" among it).
+    if (ini.LoadForUpdate(ChatIniPath())) {
+        WriteLastFile(ini, m_profile.CurrentProfile);
+        tChatIni c;
+        c.BatchFile = TextFileName;
+        c.BatchUser = TextTarget;
+        WriteBatchFile(ini, c);
+        writeLayoutKeys(ini);
+        ini.Save(ChatIniPath());
+    }
     // The tool bar definition is saved here once the tool bar exists.
 }
 
@@ -206,10 +210,15 @@ void TfrmChat::WriteError(const QString &text)
     m_chatText.WriteLine(text, bgrToColor(m_profile.Settings.Color(ErrorColor)));
 }
 
-void TfrmChat::ProfileLoaded()
+void TfrmChat::ProfileLoaded(bool complete)
 {
-    m_chatInterface.Address = m_profile.Settings.Server();
-    ApplyProfile();
+    // A load that stopped with an error leaves the connection the account and server it had.
+    if (complete) {
+        m_chatInterface.Address = m_profile.Settings.Server();
+        ApplyProfile();
+    } else {
+        OpenSessionLog();
+    }
     fillCustomList();
     showBars();
     ApplyAppearance();

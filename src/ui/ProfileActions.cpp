@@ -60,8 +60,9 @@ void TProfileActions::Open(Done done)
                 return;
             }
             m_profile.Modified = false;
-            const bool ok = LoadProfile(m_profile, path, m_reporter);
-            m_host.ProfileLoaded();
+            bool complete = false;
+            const bool ok = LoadProfile(m_profile, path, m_reporter, &complete);
+            m_host.ProfileLoaded(complete);
             if (ok) {
                 m_profile.CurrentProfile = path;
                 m_host.WriteInfo(QStringLiteral("Chat settings loaded."));
@@ -114,11 +115,12 @@ void TProfileActions::LoadLastProfile(const QString &path)
     if (m_profile.CurrentProfile == QLatin1String("None"))
         return;
     // Modified stays as the load leaves it: an upgraded old record is a change worth saving.
-    if (LoadProfile(m_profile, m_profile.CurrentProfile, m_reporter)) {
-        m_host.ProfileLoaded();
+    bool complete = false;
+    const bool ok = LoadProfile(m_profile, m_profile.CurrentProfile, m_reporter, &complete);
+    m_host.ProfileLoaded(complete);
+    if (ok) {
         m_host.WriteInfo(QStringLiteral("Chat file ") + m_profile.CurrentProfile + QStringLiteral(" loaded."));
     } else {
-        m_host.ProfileLoaded();
         m_host.WriteError(QStringLiteral("An Error occured loadng chat settings."));
         m_profile.CurrentProfile = QStringLiteral("None");
     }

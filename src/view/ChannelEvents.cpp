@@ -279,6 +279,7 @@ void tChannelEvents::EchoOwnText(const QString &text)
 {
     if (text.isEmpty() || text.startsWith(QLatin1Char('/')))
         return;
-    m_host.ChatPane().WriteLine(QLatin1Char('<') + m_host.UniqueName() + QLatin1String("> "), text, QString(),
-                                color(YourNameColor), color(YourTextColor), QColor());
+    // Shown as it went out: one line.
+    m_host.ChatPane().WriteLine(QLatin1Char('<') + m_host.UniqueName() + QLatin1String("> "),
+                                tBaseInterpreter::JoinLines(text), QString(), color(YourNameColor), color(YourTextColor), QColor());
 }

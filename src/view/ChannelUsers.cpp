@@ -41,9 +41,17 @@ void tChannelUsers::SetPersonalIcons(const QStringList &names)
 
 int tChannelUsers::ParseFlags(const QString &flags)
 {
-    bool ok = false;
-    const int v = flags.trimmed().isEmpty() ? 0 : flags.toInt(&ok, 16);
-    return ok && v >= 0 ? v : 0;
+    // Hexadecimal digits and nothing else: no sign, blank or "0x" (toInt would take them).
+    if (flags.isEmpty() || flags.size() > 7)
+        return 0;
+    int v = 0;
+    for (QChar c : flags) {
+        const qsizetype digit = QStringView(u"0123456789abcdef").indexOf(c, 0, Qt::CaseInsensitive);
+        if (digit < 0)
+            return 0;
+        v = v * 16 + int(digit);
+    }
+    return v;
 }
 
 int tChannelUsers::ChooseIcon(const QString &product, int flags)

@@ -55,6 +55,38 @@ bool saveOwnerOnly(const QString &path, const QByteArray &data)
     return file.commit();
 }
 
+bool readBounded(const QString &path, qint64 maxBytes, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray read = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError || read.size() > maxBytes)
+        return false;
+    bytes = std::move(read);
+    return true;
+}
+
+QString readPath(const std::uint8_t *field, int capacity)
+{
+    const int length = std::min<int>(field[0], capacity);
+    return QFile::decodeName(QByteArray(reinterpret_cast<const char *>(field + 1), length));
+}
+
+void writePath(std::uint8_t *field, int capacity, const QString &value)
+{
+    QString kept = value;
+    QByteArray bytes = QFile::encodeName(kept);
+    // Shortened a character at a time, so no character is stored in part.
+    while (bytes.size() > capacity) {
+        kept.chop(kept.size() >= 2 && kept.back().isLowSurrogate() ? 2 : 1);
+        bytes = QFile::encodeName(kept);
+    }
+    field[0] = std::uint8_t(bytes.size());
+    std::memcpy(field + 1, bytes.constData(), size_t(bytes.size()));
+    std::memset(field + 1 + bytes.size(), 0, size_t(capacity - bytes.size()));
+}
+
 } // namespace records
 
 namespace {
@@ -86,19 +118,19 @@ void tUser::setGreeting(const QString &v)
 }
 QString tUser::JoinSound() const
 {
-    return readString(&Rec.bytes[tUserRec::JoinSoundOffset], tUserRec::JoinSoundCapacity);
+    return readPath(&Rec.bytes[tUserRec::JoinSoundOffset], tUserRec::JoinSoundCapacity);
 }
 void tUser::setJoinSound(const QString &v)
 {
-    writeString(&Rec.bytes[tUserRec::JoinSoundOffset], tUserRec::JoinSoundCapacity, v);
+    writePath(&Rec.bytes[tUserRec::JoinSoundOffset], tUserRec::JoinSoundCapacity, v);
 }
 QString tUser::LeaveSound() const
 {
-    return readString(&Rec.bytes[tUserRec::LeaveSoundOffset], tUserRec::LeaveSoundCapacity);
+    return readPath(&Rec.bytes[tUserRec::LeaveSoundOffset], tUserRec::LeaveSoundCapacity);
 }
 void tUser::setLeaveSound(const QString &v)
 {
-    writeString(&Rec.bytes[tUserRec::LeaveSoundOffset], tUserRec::LeaveSoundCapacity, v);
+    writePath(&Rec.bytes[tUserRec::LeaveSoundOffset], tUserRec::LeaveSoundCapacity, v);
 }
 QString tUser::Notes() const { return readString(&Rec.bytes[tUserRec::NotesOffset], tUserRec::NotesCapacity); }
 void tUser::setNotes(const QString &v) { writeString(&Rec.bytes[tUserRec::NotesOffset], tUserRec::NotesCapacity, v); }
@@ -169,11 +201,11 @@ void tUserList::Delete(int index)
 
 void tUserList::Sort()
 {
-    // QString compares UTF-16 units; names come from Latin-1 bytes, so this is byte order.
-    std::vector<std::pair<QString, std::unique_ptr<tUser>>> keyed;
+    // By the stored bytes, as the names are kept.
+    std::vector<std::pair<QByteArray, std::unique_ptr<tUser>>> keyed;
     keyed.reserve(m_items.size());
     for (auto &u : m_items)
-        keyed.emplace_back(lowerAscii(u->Name()), std::move(u));
+        keyed.emplace_back(ansi::toBytes(lowerAscii(u->Name())), std::move(u));
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 0; i < keyed.size(); ++i)
@@ -199,6 +231,8 @@ bool tUserList::LoadFromFile(const QString &path)
         return false;
     std::vector<std::unique_ptr<tUser>> loaded;
     for (;;) {
+        if (loaded.size() > size_t(MaxRecords))
+            return false;
         auto user = std::make_unique<tUser>();
         const qint64 got = file.read(reinterpret_cast<char *>(user->Rec.bytes.data()), tUserRec::Size);
         if (got == 0 && file.atEnd())

@@ -10,7 +10,7 @@
 // larger than the field's capacity is clamped, never trusted.
 namespace records {
 QString readString(const std::uint8_t *field, int capacity);
-// Stores at most `capacity` bytes (Latin-1); the unused rest of the field is zeroed so an old,
+// Stores at most `capacity` bytes (in the code page); the unused rest of the field is zeroed so an old,
 // longer value (a password, say) does not linger in the saved file.
 void writeString(std::uint8_t *field, int capacity, const QString &value);
 std::uint32_t readU32(const std::uint8_t *at);
@@ -18,6 +18,12 @@ void writeU32(std::uint8_t *at, std::uint32_t v);
 // Replaces the file in one step (temporary file, then rename), created readable and writable by
 // its owner only: profile files carry a plain-text password.
 bool saveOwnerOnly(const QString &path, const QByteArray &data);
+// The whole file, when it opens, reads without error and holds at most `maxBytes` bytes; a file
+// that goes on past the bound (a link to /dev/zero, say) is refused without reading it all.
+bool readBounded(const QString &path, qint64 maxBytes, QByteArray &bytes);
+// Path fields hold the file system's own bytes, cut to the capacity on a character boundary.
+QString readPath(const std::uint8_t *field, int capacity);
+void writePath(std::uint8_t *field, int capacity, const QString &value);
 } // namespace records
 
 // One custom user record: exactly the 4096 bytes stored in the ".usr" file.
@@ -51,7 +57,7 @@ public:
     QString Greeting() const;
     void setGreeting(const QString &v); // cut to 240
     QString JoinSound() const;
-    void setJoinSound(const QString &v); // cut to 255; "None" in any case means no sound
+    void setJoinSound(const QString &v); // a path, cut to 255 bytes; "None" in any case means no sound
     QString LeaveSound() const;
     void setLeaveSound(const QString &v);
     QString Notes() const;
@@ -71,6 +77,9 @@ public:
 class tUserList
 {
 public:
+    // More custom users than anyone keeps: a ".usr" file with more records is refused unread.
+    static constexpr int MaxRecords = 8192;
+
     tUserList() = default;
     tUserList(const tUserList &other);
     tUserList &operator=(const tUserList &other);
@@ -88,7 +97,7 @@ public:
     // file so deleted users stay deleted.
     bool SaveToFile(const QString &path) const;
     // A missing file gives true and an empty list; a size that is not a whole number of records,
-    // or any read error, gives false and an empty list.
+    // more than MaxRecords records, or any read error, gives false and an empty list.
     bool LoadFromFile(const QString &path);
 
 private:

@@ -1,7 +1,27 @@
 #include "view/EntryLine.h"
 
+#include "net/ChatInterface.h"
+#include "net/Interpreters.h"
 #include "profile/Profile.h"
 #include "view/ReplyList.h"
+
+static_assert(tEntryLine::MaxTextLength + 3 + tEntryLine::NameRoom + 1 + 1 == TChatInterface::MaxSendLength,
+              "a whisper of the longest entry text to a name of NameRoom characters fits one send");
+
+const QString tEntryLine::TooLongText = QStringLiteral("Not sent: the line is too long.");
+
+namespace {
+// The non-empty lines of what was typed or pasted; one empty text when there is none.
+QStringList entryLines(const QString &text)
+{
+    QString joined = text;
+    joined.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = joined.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (lines.isEmpty())
+        lines << QString();
+    return lines;
+}
+} // namespace
 
 tEntryLine::tEntryLine(tEntryHost &host, tProfile &profile, tReplyList &replies)
     : m_host(host), m_profile(profile), m_replies(replies)
@@ -11,6 +31,18 @@ tEntryLine::tEntryLine(tEntryHost &host, tProfile &profile, tReplyList &replies)
 void tEntryLine::send(const QString &text)
 {
     m_host.SendLine(text + QLatin1Char('\r'));
+}
+
+bool tEntryLine::allFit(const QString &prefix, const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        if (!tBaseInterpreter::Fits(prefix + line + QLatin1Char('\r'))) {
+            m_host.WriteError(TooLongText);
+            m_host.Refocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 void tEntryLine::addHistory(const QString &text)
@@ -27,17 +59,21 @@ void tEntryLine::Send()
         Whisper();
         return;
     }
-    const QString text = m_host.EntryText();
-    if (text.isEmpty()) {
+    const QStringList lines = entryLines(m_host.EntryText());
+    if (lines.first().isEmpty()) {
         m_host.Refocus();
         return;
     }
-    m_host.LogEvent(QStringLiteral("[Sent] ") + text);
-    send(text);
-    addHistory(text);
-    // Commands are not echoed: the server's answer shows them.
-    if (!text.startsWith(QLatin1Char('/')))
-        m_host.EchoOwnText(text);
+    if (!allFit(QString(), lines))
+        return;
+    for (const QString &text : lines) {
+        m_host.LogEvent(QStringLiteral("[Sent] ") + text);
+        send(text);
+        addHistory(text);
+        // Commands are not echoed: the server's answer shows them.
+        if (!text.startsWith(QLatin1Char('/')))
+            m_host.EchoOwnText(text);
+    }
     m_host.SetEntryText(QString());
     m_host.Refocus();
 }
@@ -48,9 +84,14 @@ void tEntryLine::Emote()
         Whisper();
         return;
     }
-    const QString text = m_host.EntryText();
-    addHistory(text);
-    send(QStringLiteral("/me ") + text);
+    const QString prefix = QStringLiteral("/me ");
+    const QStringList lines = entryLines(m_host.EntryText());
+    if (!allFit(prefix, lines))
+        return;
+    for (const QString &text : lines) {
+        addHistory(text);
+        send(prefix + text);
+    }
     m_host.SetEntryText(QString());
     m_host.Refocus();
 }
@@ -64,9 +105,14 @@ void tEntryLine::Whisper()
         m_host.Refocus();
         return;
     }
-    const QString text = m_host.EntryText();
-    addHistory(text);
-    send(QStringLiteral("/w ") + (def.isEmpty() ? user : def) + QLatin1Char(' ') + text);
+    const QString prefix = QStringLiteral("/w ") + (def.isEmpty() ? user : def) + QLatin1Char(' ');
+    const QStringList lines = entryLines(m_host.EntryText());
+    if (!allFit(prefix, lines))
+        return;
+    for (const QString &text : lines) {
+        addHistory(text);
+        send(prefix + text);
+    }
     m_host.SetEntryText(QString());
     m_host.Refocus();
 }
@@ -140,9 +186,11 @@ void tEntryLine::modeAnswered(bool away, bool confirmed, const QString &text)
     } else if (!text.isEmpty()) {
         (away ? m_away : m_dnd) = true;
         setChecked(true);
-        if (text != (away ? s.AwayMessage() : s.DNDMessage()))
+        // Kept as it goes out: a pasted line end is a blank.
+        const QString joined = tBaseInterpreter::JoinLines(text);
+        if (joined != (away ? s.AwayMessage() : s.DNDMessage()))
             m_profile.Modified = true;
-        const QString reason = text.left(MaxReasonLength);
+        const QString reason = joined.left(MaxReasonLength);
         away ? s.setAwayMessage(reason) : s.setDNDMessage(reason);
         send((away ? QStringLiteral("/away ") : QStringLiteral("/DND ")) + reason);
     }

@@ -35,6 +35,8 @@ public:
     virtual void EchoOwnText(const QString &text) = 0;
     // An information line in the whisper pane.
     virtual void WriteWhisperInfo(const QString &text) = 0;
+    // An error line in the chat pane.
+    virtual void WriteError(const QString &text) = 0;
     // A line for the session log that is written only when events are logged.
     virtual void LogEvent(const QString &text) = 0;
 
@@ -49,11 +51,20 @@ public:
 // Everything the user says from the main window: Send, Emote, Whisper (with Whisper Lock), the
 // history walk, Tab reply cycling, Away and DND, name copying and the user pop-up commands. Every
 // line leaves through the host's SendLine with one carriage return appended here.
+// Text holding line ends (pasted) goes out as one send per non-empty line, each logged, echoed and
+// put into the history as if typed on its own. When any of those lines would not fit one send,
+// nothing goes out: TooLongText is written as an error and the text stays in the entry line.
 class tEntryLine
 {
 public:
     // Longest away or DND reason kept and sent.
     static constexpr int MaxReasonLength = 255;
+    // Room the entry line leaves for "/w " and a name around its text.
+    static constexpr int NameRoom = 64;
+    // Longest text the entry line takes: with "/w ", a name of NameRoom characters, a blank and
+    // the carriage return the line still fits one send.
+    static constexpr int MaxTextLength = 2048 - 1 - 3 - NameRoom - 1;
+    static const QString TooLongText;
 
     enum class UserCommand { Whois, StarcraftStats, BroodwarStats, WarcraftStats, Squelch, Unsquelch, Kick, Ban, Designate };
 
@@ -86,6 +97,8 @@ public:
 
 private:
     void send(const QString &text);
+    // False, after the error line and a refocus, when "prefix + line" is too long for any line.
+    bool allFit(const QString &prefix, const QStringList &lines);
     void addHistory(const QString &text);
     void offerReply(int index);
     int historyIndexOf(const QString &text) const;

@@ -34,9 +34,13 @@ void tSessionLog::Close()
         m_file.close();
 }
 
-QString tSessionLog::TimeStamp(const QDateTime &when)
+QString tSessionLog::TimeStamp(const QDateTime &when, const QLocale &locale)
 {
-    return QLatin1Char('[') + when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1String("] ");
+    QString stamp = locale.toString(when, locale.dateFormat(QLocale::ShortFormat) + QLatin1Char(' ')
+                                              + locale.timeFormat(QLocale::LongFormat));
+    // Some locales put no-break spaces into times; the log is single-byte text.
+    stamp.replace(QChar(0x202F), QLatin1Char(' ')).replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+    return QLatin1Char('[') + stamp + QLatin1String("] ");
 }
 
 void tSessionLog::LogTimeStamp()

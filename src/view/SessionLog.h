@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QString>
 #include <functional>
 
@@ -36,7 +37,8 @@ public:
     // Every other event: only when LogEvents is on as well.
     void LoggedWithEvents(const tChatSettings &settings, const QString &text) { write(settings, text, true); }
 
-    static QString TimeStamp(const QDateTime &when);
+    // The user's short date and long time, as the system locale writes them.
+    static QString TimeStamp(const QDateTime &when, const QLocale &locale = QLocale::system());
     void SetClock(Clock clock) { m_clock = std::move(clock); }
 
 private:

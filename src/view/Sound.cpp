@@ -10,7 +10,12 @@ void tQtSoundPlayer::PlaySound(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
+    if (m_current) {
+        m_current->stop();
+        m_current->deleteLater();
+    }
     auto *effect = new QSoundEffect(this);
+    m_current = effect;
     auto done = [effect] {
         if (!effect->isPlaying() && effect->status() != QSoundEffect::Loading)
             effect->deleteLater();

@@ -1,6 +1,9 @@
 #pragma once
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+class QSoundEffect;
 
 // Plays a sound file without waiting for it; failures are silent.
 class tSoundPlayer
@@ -10,7 +13,8 @@ public:
     virtual void PlaySound(const QString &path) = 0;
 };
 
-// The real player: one QSoundEffect per sound, released when it ends or fails.
+// The real player: one QSoundEffect per sound, released when it ends or fails. A sound that starts
+// while another plays replaces it, as the system's asynchronous wave playing does.
 class tQtSoundPlayer : public QObject, public tSoundPlayer
 {
     Q_OBJECT
@@ -20,6 +24,9 @@ public:
 
     explicit tQtSoundPlayer(QObject *parent = nullptr) : QObject(parent) {}
     void PlaySound(const QString &path) override;
+
+private:
+    QPointer<QSoundEffect> m_current;
 };
 
 // Finds a sound sent by another user: the file named soundName in the program folder's "Sounds"

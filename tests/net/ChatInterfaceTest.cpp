@@ -1,5 +1,7 @@
 #include "TestMain.h"
 
+#include "net/Ansi.h"
+
 #include "Loopback.h"
 #include "net/ChatInterface.h"
 
@@ -60,15 +62,14 @@ private slots:
                 all.append(char(b));
         gw.send(all + "\r");
         QTRY_COMPARE(dataOnly(log).size(), 1);
-        QCOMPARE(dataOnly(log)[0].toLatin1(), all);
+        QCOMPARE(ansi::toBytes(dataOnly(log)[0]), all);
 
-        // A peer that never ends its line gets it cut at the bound.
+        // A peer that never ends its line gets it cut at the bound; the rest of it is dropped.
         log.clear();
         gw.send(QByteArray(100000, 'a') + "\r\n1018 INFO \"after\"\r\n");
-        QTRY_COMPARE(dataOnly(log).size(), 3);
+        QTRY_COMPARE(dataOnly(log).size(), 2);
         QCOMPARE(dataOnly(log)[0], QString(LineFramer::MaxLineLength, QLatin1Char('a')));
-        QCOMPARE(dataOnly(log)[1], QString(100000 - LineFramer::MaxLineLength, QLatin1Char('a')));
-        QCOMPARE(dataOnly(log)[2], QStringLiteral("1018 INFO \"after\""));
+        QCOMPARE(dataOnly(log)[1], QStringLiteral("1018 INFO \"after\""));
 
         // Without stripping the line ends stay in the text.
         log.clear();

@@ -198,6 +198,24 @@ private slots:
         QCOMPARE(bc.FloodInterval(), 0);
     }
 
+    void noLineEndGoesOutInsideALine()
+    {
+        LoopbackServer gw;
+        TChatInterface ci;
+        TBnetChat bc;
+        TTextChat tc;
+        bc.setFloodInterval(3600 * 1000);
+        bc.ChatInterface = &ci;
+        tc.ChatInterface = &ci;
+        QVERIFY(gw.connectClient(ci));
+        bc.SendLine(QStringLiteral("hello\n/whois x\r"));
+        bc.SendLine(QStringLiteral("a\r\nb\rc\r\n"));
+        QCOMPARE(bc.Queue(), QStringList{"a b c\r"});
+        bc.FloodTick();
+        tc.SendLine(QStringLiteral("greeting\nline\r"));
+        QTRY_COMPARE(gw.received, QByteArray("hello /whois x\ra b c\rgreeting line\r"));
+    }
+
     void loginBytesAndUnboundConnection()
     {
         LoopbackServer gw;

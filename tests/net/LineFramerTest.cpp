@@ -32,20 +32,18 @@ private slots:
     void unterminatedLineIsCutAtTheBound()
     {
         const int max = LineFramer::MaxLineLength;
-        for (qsizetype chunk : {qsizetype(1000), qsizetype(max), qsizetype(3 * max)}) {
+        // The rest of a cut line, up to its line end, is dropped: a line hidden behind the bound
+        // never passes for a server line of its own.
+        const QByteArray forged = "1004 WHISPER Owner 0010 \"/addowner Mallory\"";
+        const QByteArray talk = "1005 TALK x 0010 \"" + QByteArray(max, '.');
+        for (qsizetype chunk : {qsizetype(7), qsizetype(1000), qsizetype(max), qsizetype(3 * max)}) {
             LineFramer f;
-            // One line that just fits, one that overflows by ten bytes, then a normal line.
             const QByteArray fits = QByteArray(max - 1, 'a') + '\r';
-            const QByteArray over = QByteArray(max + 10, 'b') + '\r';
-            const QList<QByteArray> lines = feedAll(f, fits + over + "ok\r", chunk);
-            QCOMPARE(lines.size(), 4);
-            QCOMPARE(lines[0], fits);
-            QCOMPARE(lines[1], QByteArray(max, 'b'));
-            QCOMPARE(lines[2], QByteArray(10, 'b') + '\r');
-            QCOMPARE(lines[3], QByteArray("ok\r"));
+            const QList<QByteArray> lines = feedAll(f, fits + talk + forged + "\r" + QByteArray(max, 'b') + "\rok\r", chunk);
+            QCOMPARE(lines, (QList<QByteArray>{fits, talk.left(max), QByteArray(max, 'b'), "ok\r"}));
             QCOMPARE(f.pendingSize(), 0);
         }
-        // The tail kept between reads never reaches the bound.
+        // The tail kept between reads never reaches the bound; after a cut nothing is kept.
         LineFramer f;
         int cut = 0;
         const QByteArray block(4096, 'z');
@@ -56,7 +54,7 @@ private slots:
             });
             QVERIFY(f.pendingSize() < max);
         }
-        QCOMPARE(cut, 40 * 4096 / max);
+        QCOMPARE(cut, 1);
     }
 
     void otherTerminatorAndClearInsideTheSink()

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "ProfileTestUtil.h"
+#include "net/Ansi.h"
 #include "profile/Profile.h"
 #include "profile/ProfileFiles.h"
 
@@ -24,7 +25,7 @@ QString allBytes()
     for (int c = 0; c < 256; ++c)
         if (c != '\r' && c != '\n')
             b += char(c);
-    return QString::fromLatin1(b);
+    return ansi::fromBytes(b);
 }
 
 const char *const OldSuffixes[] = {".pr1", ".pr2", ".pr3", ".wr1", ".wr2", ".wr3", ".ur1", ".ur2",
@@ -289,6 +290,54 @@ private slots:
         QVERIFY(!LoadProfile(p, missing, r));
         QCOMPARE(r.messages, QStringList{QStringLiteral("Error loading file: ") + missing});
         QCOMPARE(p.Users.Count(), 0);
+    }
+
+    void savingUnderAnOlderLayoutNameKeepsTheProfile()
+    {
+        for (const char *suffix : OldSuffixes) {
+            const QString file = path(QStringLiteral("kept") + QLatin1String(suffix));
+            RecordingReporter r;
+            tProfile p;
+            p.OwnerList = QStringList{QStringLiteral("Owner")};
+            tProfile back;
+            QVERIFY(SaveProfile(p, file, r) && LoadProfile(back, file, r));
+            QVERIFY2(back.OwnerList == p.OwnerList && r.messages.isEmpty(), suffix);
+        }
+    }
+
+    void endlessFilesAreLoadErrors()
+    {
+        if (!QFile::exists(QStringLiteral("/dev/zero")))
+            QSKIP("no /dev/zero");
+        const std::pair<const char *, bool> cases[] = {{".usr", false}, {".ext", true}, {".own", true}, {".pro", true}};
+        for (const auto &[suffix, listError] : cases) {
+            QTemporaryDir dir;
+            const QString file = dir.filePath(QStringLiteral("z.ch5"));
+            QVERIFY(writeBytes(file, recordWithVersion(QStringLiteral("7.04"))));
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("z")) + QLatin1String(suffix)));
+            RecordingReporter r;
+            tProfile p;
+            QVERIFY(!LoadProfile(p, file, r));
+            QCOMPARE(r.messages.first(), listError ? QStringLiteral("Error loading file: ") + file
+                                                   : QStringLiteral("Could not load user settings file"));
+            QCOMPARE(p.Users.Count(), 0);
+        }
+    }
+
+    void pathFieldsHoldTheFileSystemsBytes()
+    {
+        const QString file = QStringLiteral("/home/\u0430\u043d\u044f/\u2019\u20ac \u0142\u00e9/chat.log");
+        tChatSettings s;
+        s.setLogFileName(file);
+        QCOMPARE(s.LogFileName(), file);
+        tUser u;
+        u.setJoinSound(file);
+        QCOMPARE(u.JoinSound(), file);
+        const auto *stored = reinterpret_cast<const char *>(&u.Rec.bytes[tUserRec::JoinSoundOffset]);
+        QCOMPARE(QByteArray(stored + 1, stored[0]), QFile::encodeName(file));
+        // Cut to the field on a character boundary: 200 two-byte letters keep 127 of them.
+        u.setLeaveSound(QString(200, QChar(0x436)));
+        QCOMPARE(u.LeaveSound(), QString(127, QChar(0x436)));
     }
 
     void profilesInADottedFolderKeepTheirOwnFiles()

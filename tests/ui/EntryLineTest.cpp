@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "net/ChatInterface.h"
 #include "profile/Profile.h"
 #include "view/EntryLine.h"
 #include "view/ReplyList.h"
@@ -12,7 +13,7 @@ struct FakeHost : tEntryHost
 {
     bool loggedOn = true, lock = false;
     QString uniqueName = QStringLiteral("Me#2"), user, def, entry;
-    QStringList sent, echoed, whisperInfo, logged, historyShown;
+    QStringList sent, echoed, whisperInfo, logged, historyShown, errors;
     int refocused = 0;
     std::deque<std::pair<bool, QString>> answers; // (confirmed, text)
     QStringList prompts;
@@ -31,6 +32,7 @@ struct FakeHost : tEntryHost
     void SendLine(const QString &l) override { sent << l; }
     void EchoOwnText(const QString &t) override { echoed << t; }
     void WriteWhisperInfo(const QString &t) override { whisperInfo << t; }
+    void WriteError(const QString &t) override { errors << t; }
     void LogEvent(const QString &t) override { logged << t; }
     TextAnswer pending; // set when no answer is queued: the test answers later
     void AskText(const QString &title, const QString &prompt, const QString &preset, TextAnswer done) override
@@ -121,6 +123,38 @@ private slots:
         QCOMPARE(host.sent.last(), QStringLiteral("/w Chan User \r"));
         QCOMPARE(e.History(), (QStringList{QString(), QStringLiteral("hi"), QString()}));
         QVERIFY(host.echoed.isEmpty());
+    }
+
+    void pastedLinesGoOutOneByOneAndTooLongOnesNotAtAll()
+    {
+        tEntryLine e(host, profile, replies);
+        host.entry = QStringLiteral("hello\r\n\n/whois x\rbye");
+        e.Send();
+        QCOMPARE(host.sent, (QStringList{"hello\r", "/whois x\r", "bye\r"}));
+        QCOMPARE(host.logged, (QStringList{"[Sent] hello", "[Sent] /whois x", "[Sent] bye"}));
+        QCOMPARE(host.echoed, (QStringList{"hello", "bye"}));
+        QCOMPARE(e.History(), (QStringList{"bye", "/whois x", "hello"}));
+        host.user = QStringLiteral("Bob");
+        host.entry = QStringLiteral("a\nb");
+        e.Emote();
+        host.entry = QStringLiteral("c\r\nd\n");
+        e.Whisper();
+        QCOMPARE(host.sent.mid(3), (QStringList{"/me a\r", "/me b\r", "/w Bob c\r", "/w Bob d\r"}));
+
+        // A line too long for one send goes nowhere, and nothing claims it went: the text stays.
+        const QString longest(tEntryLine::MaxTextLength, QLatin1Char('x'));
+        const QStringList sent = host.sent, echoed = host.echoed, history = e.History();
+        host.entry = QStringLiteral("short\n") + QString(TChatInterface::MaxSendLength, QLatin1Char('x'));
+        e.Send();
+        host.user = QString(tEntryLine::NameRoom + 1, QLatin1Char('n'));
+        host.entry = longest;
+        e.Whisper();
+        QCOMPARE(host.errors, QStringList(2, tEntryLine::TooLongText));
+        QCOMPARE(host.entry, longest);
+        QVERIFY(host.sent == sent && host.echoed == echoed && e.History() == history && host.logged.size() == 3);
+        host.user = QString(tEntryLine::NameRoom, QLatin1Char('n')); // the room the entry line leaves
+        e.Whisper();
+        QCOMPARE(host.sent.last().size(), TChatInterface::MaxSendLength);
     }
 
     void whisperLockRedirectsSendAndEmote()

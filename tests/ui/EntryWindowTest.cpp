@@ -106,6 +106,17 @@ private slots:
         QVERIFY(!a.acAway->isEnabled());
     }
 
+    void pastedLinesGoOutAsLinesOfTheirOwn()
+    {
+        Session s;
+        QVERIFY(s.start() && s.logOn());
+        s.w->edEntry->lineEdit()->insert(QStringLiteral("hello\n/whois x")); // as a paste does
+        QTest::keyClick(s.w->edEntry, Qt::Key_Return);
+        QTRY_COMPARE(s.sent(), (QStringList{"hello", "/whois x"}));
+        s.w->edEntry->lineEdit()->insert(QString(3000, QLatin1Char('x'))); // no more than a whisper carries
+        QCOMPARE(s.w->edEntry->text().size(), tEntryLine::MaxTextLength);
+    }
+
     void sendEmoteAndWhisper()
     {
         Session s;

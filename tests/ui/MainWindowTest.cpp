@@ -14,6 +14,7 @@
 #include "FakePrompts.h"
 #include "profile/ChatIni.h"
 #include "profile/Profile.h"
+#include "profile/ProfileFiles.h"
 #include "ui/ChatForm.h"
 #include "ui/TabEdit.h"
 #include "ui/TranscriptView.h"
@@ -211,6 +212,68 @@ private slots:
         QCOMPARE(w.lstDef->model()->index(0, 0).data().toString(), QStringLiteral("Friend"));
     }
 
+    void failedLoadKeepsTheAccount()
+    {
+        Window f;
+        QVERIFY(f.show());
+        TfrmChat &w = *f.w;
+        w.bcChat().UserName = QStringLiteral("Alice");
+        w.ChatInterface().Address = QStringLiteral("10.0.0.1");
+        tProfile other;
+        other.Settings.setUserName(QStringLiteral("Mallory"));
+        other.Settings.setServer(QStringLiteral("10.6.6.6"));
+        struct : ProfileReporter { void showMessage(const QString &) override {} } quiet;
+        const QString good = f.dir.filePath(QStringLiteral("good.ch5")), bad = f.dir.filePath(QStringLiteral("bad.ch5"));
+        QVERIFY(SaveProfile(other, good, quiet) && SaveProfile(other, bad, quiet));
+        QVERIFY(QFile::remove(f.dir.filePath(QStringLiteral("bad.ext"))));
+        QFile pro(f.dir.filePath(QStringLiteral("bad.pro"))); // three of the eight product lines
+        QVERIFY(pro.open(QIODevice::WriteOnly) && pro.write("a\r\nb\r\nc\r\n") == 9);
+        pro.close();
+
+        f.prompts.paths = {bad};
+        w.Actions().acOpen->trigger();
+        QCOMPARE(f.chatLines().last(), QStringLiteral("An Error occured loading chat settings."));
+        QCOMPARE(w.bcChat().UserName, QStringLiteral("Alice"));
+        QCOMPARE(w.ChatInterface().Address, QStringLiteral("10.0.0.1"));
+        f.prompts.paths = {good};
+        f.profile.Modified = false;
+        w.Actions().acOpen->trigger();
+        QCOMPARE(w.bcChat().UserName, QStringLiteral("Mallory"));
+        QCOMPARE(w.ChatInterface().Address, QStringLiteral("10.6.6.6"));
+    }
+
+    void chatIniThatCannotBeReadIsLeftAlone()
+    {
+        Window f;
+        const QByteArray big = "[Response]\r\nIgnore=!\r\n;" + QByteArray(tIniFile::MaxFileSize, ' ') + "\r\n";
+        f.writeIni(big);
+        QVERIFY(f.show());
+        f.profile.CurrentProfile = f.dir.filePath(QStringLiteral("p.ch5"));
+        QVERIFY(f.w->close());
+        QVERIFY(readAll(f.ini()) == big);
+    }
+
+    void windowMenuFromTheKeyboard()
+    {
+        Window f;
+        QVERIFY(f.show());
+        TfrmChat &w = *f.w;
+        QMenuBar *bar = w.menuBar();
+        QMenu *window = w.Actions().mnuWindow;
+        // Alt alone marks the first menu; the arrow keys walk to "&Window" and open it.
+        QTest::keyPress(w.edEntry->lineEdit(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(w.edEntry->lineEdit(), Qt::Key_Alt, Qt::NoModifier);
+        QTRY_VERIFY(bar->hasFocus());
+        QCOMPARE(bar->activeAction(), w.Actions().mnuFile->menuAction());
+        for (int i = 0; i < 10 && bar->activeAction() != window->menuAction(); ++i)
+            QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(bar->activeAction(), window->menuAction());
+        QTest::keyClick(bar, Qt::Key_Down);
+        QTRY_VERIFY(window->isVisible());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!window->isVisible());
+    }
+
     void paneLayoutSwitches()
     {
         Window f;
@@ -283,6 +346,7 @@ private slots:
         QCOMPARE(w.edEntry->palette().color(QPalette::Text), QColor(0, 0xFF, 0));
         QCOMPARE(w.lstDef->palette().color(QPalette::Base), QColor(0x40, 0x40, 0x40));
         QCOMPARE(w.lstUser->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(w.edChannel->font().family(), QStringLiteral("Arial"));
         const int px = qRound(15 * w.lstUser->logicalDpiY() / 72.0);
         QCOMPARE(w.lstUser->Delegate()->ItemHeight, int(std::nearbyint(px * 1.3)));
 

@@ -14,7 +14,7 @@ struct FakeHost : tProfileHost
     int loaded = 0, cleared = 0;
     void WriteInfo(const QString &t) override { lines << QStringLiteral("info:") + t; }
     void WriteError(const QString &t) override { lines << QStringLiteral("error:") + t; }
-    void ProfileLoaded() override { ++loaded; }
+    void ProfileLoaded(bool) override { ++loaded; }
     void ProfileCleared() override { ++cleared; }
 };
 

@@ -42,6 +42,16 @@ private slots:
         QCOMPARE(tChannelUsers::ChooseIcon(product, tChannelUsers::ParseFlags(flags)), icon);
     }
 
+    void flagsAreExactlyHexadecimalDigits()
+    {
+        const std::pair<const char *, int> cases[] = {
+            {"0020", 0x20}, {"00aF", 0xAF}, {"0012", 0x12}, {" 020", 0}, {"+020", 0}, {"0x20", 0},
+            {"-001", 0},    {"002 ", 0},    {"", 0},        {"00g0", 0},
+        };
+        for (const auto &[text, value] : cases)
+            QVERIFY2(tChannelUsers::ParseFlags(QLatin1String(text)) == value, text);
+    }
+
     void entriesCaptionAndArrivalOrder()
     {
         tChannelUsers u;

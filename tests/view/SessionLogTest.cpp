@@ -1,5 +1,7 @@
 #include "TestMain.h"
 
+#include "net/Ansi.h"
+
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -94,9 +96,15 @@ private slots:
         log.Logged(m_s, QStringLiteral("a second later"));
         m_s.setKeepLog(false);
         log.Logged(m_s, QStringLiteral("not while KeepLog is off"));
-        QCOMPARE(contents(path), QByteArray("talk\r\n[User Join] Ann\r\n[2024-03-09 07:05:03] stamped\r\n[2024-03-09 07:05:04] a second later\r\n"));
-        QCOMPARE(tSessionLog::TimeStamp(QDateTime(QDate(1999, 12, 31), QTime(23, 59, 58))),
-                 QStringLiteral("[1999-12-31 23:59:58] "));
+        const auto stamp = [](int second) {
+            return ansi::toBytes(tSessionLog::TimeStamp(QDateTime(QDate(2024, 3, 9), QTime(7, 5, second))));
+        };
+        QCOMPARE(contents(path), "talk\r\n[User Join] Ann\r\n" + stamp(3) + "stamped\r\n" + stamp(4) + "a second later\r\n");
+        // The user's short date and long time: each reads the form of their own locale.
+        const QDateTime eve(QDate(1999, 12, 31), QTime(23, 59, 58));
+        QVERIFY(tSessionLog::TimeStamp(eve, QLocale(QLocale::German, QLocale::Germany)).startsWith(QStringLiteral("[31.12.99 23:59:58")));
+        QVERIFY(tSessionLog::TimeStamp(eve, QLocale(QLocale::English, QLocale::UnitedStates)).startsWith(QStringLiteral("[12/31/99 11:59:58 PM")));
+        QVERIFY(tSessionLog::TimeStamp(eve).endsWith(QStringLiteral("] ")));
     }
 
     void bytesRoundTrip()

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include <QDir>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 
 #include "view/Sound.h"
@@ -55,6 +56,22 @@ private slots:
         player.PlaySound(QStringLiteral("/no/such/file.wav"));
         player.PlaySound(QString());
         QCOMPARE(player.findChildren<QObject *>().size(), 0);
+    }
+
+    void aNewSoundReplacesThePlayingOne()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tone.wav"));
+        QFile f(path); // one second of 8 kHz 8-bit mono silence
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("RIFF\x64\x1f\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x40\x1f\0\0\x40\x1f\0\0\1\0\x08\0data\x40\x1f\0\0", 44)
+                + QByteArray(8000, char(0x80)));
+        f.close();
+        tQtSoundPlayer player;
+        for (int i = 0; i < 3; ++i)
+            player.PlaySound(path);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(player.findChildren<QSoundEffect *>().size(), 1);
     }
 
     void aFileThatIsNoSoundIsReleased()
