@@ -190,21 +190,49 @@ void TBnetChat::SendLine(const QString &text)
         m_readyToSend = false;
         return;
     }
+    if (!makeRoom(m_class))
+        return;
     m_queue.append(text);
+    m_classes.append(m_class);
+}
+
+bool TBnetChat::makeRoom(LineClass c)
+{
+    if (m_queue.size() < MaxQueue || c == Typed)
+        return true;
+    // The oldest line of the lowest class present goes, unless the new line is lower still.
+    qsizetype victim = -1;
+    for (qsizetype i = 0; i < m_classes.size(); ++i)
+        if (m_classes[i] < Typed && (victim < 0 || m_classes[i] < m_classes[victim]))
+            victim = i;
+    const bool keepNew = victim >= 0 && m_classes[victim] <= c;
+    if (keepNew) {
+        m_queue.removeAt(victim);
+        m_classes.removeAt(victim);
+    }
+    if (!m_dropNoted) {
+        m_dropNoted = true;
+        raise(OnLinesDropped);
+    }
+    return keepNew;
 }
 
 void TBnetChat::FloodTick()
 {
     if (!ChatInterface)
         return;
-    if (!ChatInterface->Connected())
+    if (!ChatInterface->Connected()) {
         m_queue.clear();
+        m_classes.clear();
+    }
     if (m_queue.isEmpty()) {
         m_readyToSend = true;
+        m_dropNoted = false;
         return;
     }
     // Taken off first: the send may raise an event whose handler queues more.
     const QString text = m_queue.takeFirst();
+    m_classes.removeFirst();
     ChatInterface->SendText(text);
 }
 
