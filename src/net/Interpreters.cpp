@@ -198,13 +198,16 @@ void TBnetChat::SendLine(const QString &text)
 
 bool TBnetChat::makeRoom(LineClass c)
 {
-    if (m_queue.size() < MaxQueue || c == Typed)
+    if (m_queue.size() < MaxQueue)
         return true;
-    // The oldest line of the lowest class present goes, unless the new line is lower still.
+    // The oldest line of the lowest class present goes, unless the new line is lower still. A
+    // typed line always goes in, past the bound if nothing else is left to give way.
     qsizetype victim = -1;
     for (qsizetype i = 0; i < m_classes.size(); ++i)
         if (m_classes[i] < Typed && (victim < 0 || m_classes[i] < m_classes[victim]))
             victim = i;
+    if (victim < 0 && c == Typed)
+        return true;
     const bool keepNew = victim >= 0 && m_classes[victim] <= c;
     if (keepNew) {
         m_queue.removeAt(victim);
