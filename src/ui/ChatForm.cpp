@@ -40,6 +40,7 @@ TfrmChat::TfrmChat(tProfile &profile, QWidget *parent)
     buildActions();
     bindEvents();
     bindEntry();
+    setupAutomation();
     ApplyProfile();
     ApplyAppearance();
     UpdateActions();

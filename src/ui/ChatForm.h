@@ -30,6 +30,8 @@ class QPushButton;
 class QSplitter;
 class QToolBar;
 class TTabEdit;
+class TChatAutomation;
+class tAutomation;
 class TTranscriptView;
 class TUserListView;
 struct tProfile;
@@ -103,6 +105,10 @@ public:
     // Replaces the sound player (tests record instead of playing); null restores the real one.
     void SetSoundPlayer(tSoundPlayer *player) { m_player = player ? player : &m_qtPlayer; }
     void SetAutomation(tAutomationHooks *hooks) { m_events.SetAutomation(hooks); }
+    // Responses, remote commands, timed messages, macros and the text file sender
+    // (ChatFormAutomation.cpp), and the one-second Timer that drives them.
+    tAutomation &Automation();
+    QTimer &Timer();
     // Replaces the dialogs (tests answer them); null restores the real ones.
     void SetPrompts(TPrompts *prompts);
     TPrompts &Prompts() const { return *m_prompts; }
@@ -186,6 +192,10 @@ private:
     void writeLayoutKeys(tIniFile &ini);
     void showBars();
     void applyPaneSizes();
+    void setupAutomation();
+    // Ctrl+Alt+letter: the macros of that key; true when one fired.
+    bool macroKey(const QKeyEvent *k);
+    friend class TChatAutomation;
 
     // tSessionHost
     void SetStatus(int panel, const QString &text) override;
@@ -253,6 +263,7 @@ private:
     TWidgetPrompts *m_widgetPrompts = nullptr;
     TPrompts *m_prompts = nullptr;
     TChatActions *m_actions = nullptr;
+    TChatAutomation *m_automation = nullptr; // a child of the window
     std::unique_ptr<tEntryLine> m_entry;
     std::unique_ptr<TProfileActions> m_fileActions;
     tTranscript *m_menuTarget = &m_whisperText;

@@ -150,6 +150,9 @@ bool TfrmChat::eventFilter(QObject *watched, QEvent *e)
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && w->window() == this) {
             userInput();
+            // Once per press, not again for each parent it propagates to; the key goes on unchanged.
+            if (w == QApplication::focusWidget() || !QApplication::focusWidget())
+                macroKey(static_cast<QKeyEvent *>(e));
             if (handleKey(static_cast<QKeyEvent *>(e)))
                 return true;
         }
