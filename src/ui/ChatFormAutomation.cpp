@@ -96,7 +96,10 @@ void TfrmChat::setupAutomation()
     connect(a.acMacros, &QAction::triggered, this, [this] {
         auto *d = new TfrmMacros(m_profile, this);
         d->setAttribute(Qt::WA_DeleteOnClose);
-        connect(d, &QDialog::finished, this, [this] { Refocus(); });
+        connect(d, &QDialog::finished, this, [this] {
+            activateWindow();
+            Refocus();
+        });
         d->open();
     });
     connect(a.acText, &QAction::triggered, this, [this] {
@@ -115,6 +118,7 @@ void TfrmChat::setupAutomation()
         d->setAttribute(Qt::WA_DeleteOnClose);
         connect(d, &QDialog::finished, this, [this] {
             UpdateActions();
+            activateWindow();
             Refocus();
         });
         d->open();
