@@ -38,6 +38,8 @@ TfrmText::TfrmText(tAutomation &automation, std::function<void(PathFn)> openFile
         row->addWidget(b);
     grid->addLayout(row, 4, 0, 1, 2);
 
+    // The name is shown, not typed: the user field takes the keys.
+    edUser->setFocus();
     tTextFile &t = m_automation.TextFile();
     edFile->setText(t.TextFileName);
     edUser->setText(t.TextTarget);

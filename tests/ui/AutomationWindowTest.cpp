@@ -15,6 +15,7 @@
 #include "profile/Profile.h"
 #include "ui/ChatForm.h"
 #include "ui/TabEdit.h"
+#include "ui/UserListView.h"
 
 namespace {
 // A real window logged on to the stand-in gateway, with other users as bare clients.
@@ -194,6 +195,20 @@ private slots:
         QVERIFY2(r.chat().endsWith("Text file: " + path + " stopped."), qPrintable(r.chat().right(300)));
         r.idle();
         QVERIFY(!w.Actions().acText->isChecked());
+
+        // A macro on Ctrl+Alt+letter, exactly: the selected name and the entry line go into it.
+        p.MacroKeys = {QStringLiteral("A")};
+        p.MacroList = {QStringLiteral("/kick <user> <parameter>")};
+        w.lstUser->setCurrentIndex(w.lstUser->model()->index(w.ChannelUsers().IndexOf(QStringLiteral("Stranger")), 0));
+        w.Refocus();
+        QTest::keyClicks(w.edEntry, QStringLiteral("flooding"));
+        from = r.sent().size();
+        // As a keyboard sends them: no text with Ctrl+Alt.
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_A, QString(), Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        QCOMPARE(w.edEntry->text(), QStringLiteral("flooding"));
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_A, QString(), Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(w.edEntry->text(), QString());
+        QCOMPARE(r.sentSince(from, 1), QStringList{"/kick Stranger flooding"});
 
         // "/disconnect" ends the session from inside the whisper handler.
         boss.say("/w Viewer /disconnect");
