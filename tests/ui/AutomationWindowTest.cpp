@@ -51,16 +51,16 @@ struct Rig
         id = live.clients().value(0, -1);
         return id >= 0;
     }
-    RawClient &join(const QByteArray &name)
+    // Another user logged on and in the client's channel (as the gateway says); null when that failed.
+    RawClient *join(const QByteArray &name)
     {
         others.push_back(std::make_unique<RawClient>(live.port()));
         RawClient &c = *others.back();
-        const int before = w->ChannelUsers().ChannelUserCount();
-        if (c.logIn(name)) {
-            c.say("/join Blizzard Chat 1");
-            QTest::qWaitFor([&] { return w->ChannelUsers().ChannelUserCount() > before; }, 5000);
-        }
-        return c;
+        if (!c.logIn(name))
+            return nullptr;
+        const int from = c.lines.size();
+        c.say("/join Blizzard Chat 1");
+        return c.waitFor([&] { return c.indexOf("1007 CHANNEL \"Blizzard Chat 1\"", from) >= 0; }) ? &c : nullptr;
     }
     // Every line the client sent after joining its channel, empty lines (a bare CR) kept.
     QStringList sent() const
@@ -74,8 +74,8 @@ struct Rig
     // Waits until the client has sent `n` more lines than `from`, and a moment for any stray one.
     QStringList sentSince(int from, int n)
     {
-        QTest::qWaitFor([&] { return sent().size() >= from + n; }, 5000);
-        QTest::qWait(100);
+        if (QTest::qWaitFor([&] { return sent().size() >= from + n; }, 5000))
+            QTest::qWait(100);
         return sent().mid(from);
     }
     QString chat() const { return w->ChatText().PlainText(); }
@@ -107,8 +107,10 @@ private slots:
         QVERIFY(r.start());
         TfrmChat &w = *r.w;
         const QByteArray bossName = p.OwnerList.first().toLatin1();
-        RawClient &boss = r.join(bossName);
-        RawClient &stranger = r.join("Stranger");
+        RawClient *bossClient = r.join(bossName), *strangerClient = r.join("Stranger");
+        QVERIFY(bossClient && strangerClient);
+        QTRY_VERIFY(w.ChannelUsers().IndexOf(QStringLiteral("Stranger")) >= 0);
+        RawClient &boss = *bossClient, &stranger = *strangerClient;
 
         // Without the level: nothing sent, nothing noted.
         int from = r.sent().size();
@@ -151,8 +153,7 @@ private slots:
         boss.say("/w Viewer /noban on");
         QTRY_VERIFY(p.Settings.AutoBan() && p.Settings.BanAllExcept());
         from = r.sentSince(0, 0).size();
-        r.join("Badguy");
-        r.join("Plain");
+        QVERIFY(r.join("Badguy") && r.join("Plain"));
         QCOMPARE(r.sentSince(from, 2), (QStringList{"/ban Badguy AutoBan", "/ban Plain AutoBan"}));
 
         // A timed message at interval 2 goes out on every third tick.
