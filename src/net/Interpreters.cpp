@@ -105,6 +105,9 @@ void TBnetChat::ProcessLine(const QString &line)
 {
     if (line.isEmpty())
         return;
+    // Whatever the handlers send in answer to a server line (greetings, whois on join, responses)
+    // is said because of someone else, unless they say otherwise.
+    const ClassScope scope(*this, ForOthers);
     // The extractors are pure, so each event takes only the fields it passes on.
     const QStringView v(line);
     switch (eventCode(v)) {

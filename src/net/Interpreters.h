@@ -93,6 +93,7 @@ public:
         TBnetChat &m_chat;
         LineClass m_old;
     };
+    const QList<LineClass> &QueueClasses() const { return m_classes; }
     // Raised once when the queue first drops a line, again only after it has emptied.
     std::function<void()> OnLinesDropped;
 

@@ -2,7 +2,6 @@
 
 #include <QTemporaryDir>
 
-#include "automation/Macros.h"
 
 #include "FakeHost.h"
 
@@ -179,22 +178,6 @@ private slots:
         r.a.RunRemoteCommand("Anyone", "/open /kick me");
         QVERIFY(r.host.written.contains("<own> /kick me"));
 
-        // The list reply: 30 names of 12 characters in lines of at most 254, each name exactly once.
-        r.clear();
-        p.OwnerList.clear();
-        for (int i = 0; i < 30; ++i)
-            p.OwnerList << QStringLiteral("Owner%1_abcd").arg(i, 2, 10, QLatin1Char('0')).left(12);
-        const QString boss = p.OwnerList.first();
-        r.a.RunRemoteCommand(boss, "/owners");
-        QVERIFY(r.out().size() >= 2);
-        QString names;
-        for (const QString &l : r.out()) {
-            QVERIFY(l.size() <= 254);
-            const QString lead = "/w " + boss + (names.isEmpty() ? " Owner List: " : " ");
-            QVERIFY(l.startsWith(lead));
-            names += l.mid(lead.size()) + (l.endsWith("; ") ? "" : "; ");
-        }
-        QCOMPARE(names.split("; ", Qt::SkipEmptyParts), p.OwnerList);
         r.clear();
         p.OwnerList = {"Boss"};
         r.a.RunRemoteCommand("Boss", "/owners");
@@ -255,26 +238,6 @@ private slots:
         r.host.loggedOn = false;
         QVERIFY(!r.a.RunMacros(QLatin1Char('A'), "", entry));
         QCOMPARE(entry, QStringLiteral("x"));
-    }
-
-    void macroTable()
-    {
-        tProfile p;
-        p.MacroKeys = {"a", "Z", "A", "", "7"};
-        p.MacroList = {"first", "zed", "second"};
-        tMacroTable t(p);
-        QCOMPARE(t.Selected(), 0);
-        QCOMPARE(t.Text(0), QStringLiteral("second"));
-        QCOMPARE(t.Text(25), QStringLiteral("zed"));
-        t.Select(2);
-        t.SetText(QString(300, QLatin1Char('c')));
-        QVERIFY(p.Modified);
-        QCOMPARE(t.Text(2).size(), 254);
-        t.Select(25);
-        t.SetText(QString());
-        t.Apply();
-        QCOMPARE(p.MacroKeys, (QStringList{"A", "C"}));
-        QCOMPARE(p.MacroList, (QStringList{"second", QString(254, QLatin1Char('c'))}));
     }
 
     void recital()

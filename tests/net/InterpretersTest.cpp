@@ -164,6 +164,11 @@ private slots:
             bc.SendLine(text);
         };
         bc.SendLine(QStringLiteral("first\r")); // goes out at once
+        // A line sent in answer to a server line is said for someone else.
+        bc.OnTalk = [&](const QString &user, const QString &) { bc.SendLine("/whois " + user); };
+        bc.ProcessLine(QStringLiteral("1005 TALK Ann 0010 \"hi\""));
+        QCOMPARE(bc.QueueClasses(), QList<TBnetChat::LineClass>{TBnetChat::ForOthers});
+        bc.FloodTick();
         send(TBnetChat::ForOthers, QStringLiteral("greet0"));
         send(TBnetChat::OwnAutomatic, QStringLiteral("timed"));
         for (int i = 1; i < TBnetChat::MaxQueue - 1; ++i)
