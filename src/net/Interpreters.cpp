@@ -143,6 +143,9 @@ void TBnetChat::ProcessLine(const QString &line)
 {
     if (line.isEmpty())
         return;
+    // Whatever the handlers send in answer to a server line (greetings, whois on join, responses)
+    // is said because of someone else, unless they say otherwise.
+    const ClassScope scope(*this, ForOthers);
     // The extractors are pure, so each event takes only the fields it passes on.
     const QStringView v(line);
     switch (eventCode(v)) {
@@ -229,21 +232,52 @@ void TBnetChat::SendLine(const QString &raw)
         m_readyToSend = false;
         return;
     }
+    if (!makeRoom(m_class))
+        return;
     m_queue.append(text);
+    m_classes.append(m_class);
+}
+
+bool TBnetChat::makeRoom(LineClass c)
+{
+    if (m_queue.size() < MaxQueue)
+        return true;
+    // The oldest line of the lowest class present goes, unless the new line is lower still. A
+    // typed line always goes in, past the bound if nothing else is left to give way.
+    qsizetype victim = -1;
+    for (qsizetype i = 0; i < m_classes.size(); ++i)
+        if (m_classes[i] < Typed && (victim < 0 || m_classes[i] < m_classes[victim]))
+            victim = i;
+    if (victim < 0 && c == Typed)
+        return true;
+    const bool keepNew = victim >= 0 && m_classes[victim] <= c;
+    if (keepNew) {
+        m_queue.removeAt(victim);
+        m_classes.removeAt(victim);
+    }
+    if (!m_dropNoted) {
+        m_dropNoted = true;
+        raise(OnLinesDropped);
+    }
+    return keepNew;
 }
 
 void TBnetChat::FloodTick()
 {
     if (!ChatInterface)
         return;
-    if (!ChatInterface->Connected())
+    if (!ChatInterface->Connected()) {
         m_queue.clear();
+        m_classes.clear();
+    }
     if (m_queue.isEmpty()) {
         m_readyToSend = true;
+        m_dropNoted = false;
         return;
     }
     // Taken off first: the send may raise an event whose handler queues more.
     const QString text = m_queue.takeFirst();
+    m_classes.removeFirst();
     ChatInterface->SendText(text);
 }
 

@@ -83,6 +83,29 @@ public:
     bool ReadyToSend() const { return m_readyToSend; }
     const QStringList &Queue() const { return m_queue; }
 
+    // Who a line is sent for. When the queue is full the lowest class goes first: lines that answer
+    // other users, then the client's own automatic lines; what the user typed is never dropped.
+    enum LineClass : quint8 { ForOthers = 0, OwnAutomatic = 1, Typed = 2 };
+    // At one line per flood tick, a hundred lines are four minutes of sending: anything queued
+    // behind them answers nobody who is still waiting, and a flood of strangers cannot grow memory.
+    static constexpr int MaxQueue = 100;
+    // Lines sent while a scope lives carry its class; lines sent outside any scope count as typed.
+    class ClassScope
+    {
+    public:
+        ClassScope(TBnetChat &chat, LineClass c) : m_chat(chat), m_old(chat.m_class) { chat.m_class = c; }
+        ~ClassScope() { m_chat.m_class = m_old; }
+        ClassScope(const ClassScope &) = delete;
+        ClassScope &operator=(const ClassScope &) = delete;
+
+    private:
+        TBnetChat &m_chat;
+        LineClass m_old;
+    };
+    const QList<LineClass> &QueueClasses() const { return m_classes; }
+    // Raised once when the queue first drops a line, again only after it has emptied.
+    std::function<void()> OnLinesDropped;
+
     void ProcessLine(const QString &line) override;
     void SendLine(const QString &text) override;
     bool Login();
@@ -91,9 +114,15 @@ public:
     void FloodTick();
 
 private:
+    // Makes room for a line of class `c`; false when the line itself is the one to drop.
+    bool makeRoom(LineClass c);
+
     QTimer *m_floodTimer = nullptr;
     QStringList m_queue;
+    QList<LineClass> m_classes; // parallel to m_queue
+    LineClass m_class = Typed;
     bool m_readyToSend = true;
+    bool m_dropNoted = false;
 };
 
 // Passes lines through unparsed (the "Include Plain Text" view) and writes straight to the socket.

@@ -47,6 +47,7 @@ TfrmChat::TfrmChat(tProfile &profile, QWidget *parent)
     bindEvents();
     bindEntry();
     buildUserPanes();
+    setupAutomation();
     ApplyProfile();
     ApplyAppearance();
     UpdateActions();

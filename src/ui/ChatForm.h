@@ -34,6 +34,8 @@ class QToolBar;
 class TDialogPrompts;
 class TfrmUserInfo;
 class TTabEdit;
+class TChatAutomation;
+class tAutomation;
 class TTranscriptView;
 class TUserListView;
 class TfrmWhisper;
@@ -110,6 +112,10 @@ public:
     // The automation's hooks; the account lookup sees the information lines either way.
     void SetAutomation(tAutomationHooks *hooks) { m_accountHooks.Automation = hooks; }
     tAccountLookup &Accounts() { return m_accountLookup; }
+    // Responses, remote commands, timed messages, macros and the text file sender
+    // (ChatFormAutomation.cpp), and the one-second Timer that drives them.
+    tAutomation &Automation();
+    QTimer &Timer();
     // Replaces the dialogs (tests answer them); null restores the real ones.
     void SetPrompts(TPrompts *prompts);
     TPrompts &Prompts() const { return *m_prompts; }
@@ -233,6 +239,10 @@ private:
     bool entryDrop(QEvent *e);
     void closeWhisperWindows();
     void applyUserPaneColours();
+    void setupAutomation();
+    // Ctrl+Alt+letter: the macros of that key; true when one fired.
+    bool macroKey(const QKeyEvent *k);
+    friend class TChatAutomation;
 
     // tSessionHost
     void SetStatus(int panel, const QString &text) override;
@@ -303,6 +313,7 @@ private:
     TWidgetPrompts *m_widgetPrompts = nullptr;
     TPrompts *m_prompts = nullptr;
     TChatActions *m_actions = nullptr;
+    TChatAutomation *m_automation = nullptr; // a child of the window
     std::unique_ptr<tEntryLine> m_entry;
     std::unique_ptr<TProfileActions> m_fileActions;
     tTranscript *m_menuTarget = &m_whisperText;

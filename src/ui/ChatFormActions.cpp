@@ -13,6 +13,7 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 
+#include "automation/Automation.h"
 #include "profile/Profile.h"
 #include "ui/TabEdit.h"
 #include "ui/TranscriptView.h"
@@ -176,6 +177,7 @@ void TfrmChat::UpdateActions()
     st.EntryFocused = f && (f == edEntry || f == edEntry->lineEdit());
     st.EditFocused = f && (f == reChat || f == reWhisper || f == edChannel);
     st.ClipboardHasText = m_clipboardHasText;
+    st.Reciting = m_automation && Automation().TextFile().Reciting;
     m_actions->Update(st);
     // The pause release while not logged on and status panel 1 belong to the session.
     m_session.IdleUpdate();

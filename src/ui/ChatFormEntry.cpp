@@ -152,6 +152,9 @@ bool TfrmChat::eventFilter(QObject *watched, QEvent *e)
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && w->window() == this) {
             userInput();
+            // Once per press, not again for each parent it propagates to; the key goes on unchanged.
+            if (w == QApplication::focusWidget() || !QApplication::focusWidget())
+                macroKey(static_cast<QKeyEvent *>(e));
             // The menu bar in keyboard mode (Alt alone, then the arrow keys: the way into
             // "&Window", whose Alt+W is the Whisper button's) needs its arrow keys.
             if (!qobject_cast<QMenuBar *>(w) && handleKey(static_cast<QKeyEvent *>(e)))

@@ -10,29 +10,12 @@
 #include <algorithm>
 #include <memory>
 
-#include "net/Ansi.h"
+#include "automation/Automation.h"
 #include "profile/Profile.h"
 
 namespace {
-// Larger than any text file worth reciting into a channel.
-constexpr qint64 MaxTextFileSize = 16 * 1024 * 1024;
 // Window sizes a hand-edited Chat.ini cannot push past.
 constexpr int MinWindowWidth = 240, MinWindowHeight = 180, MaxWindowSize = 16000;
-
-bool readTextLines(const QString &path, QStringList &lines)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxTextFileSize)
-        return false;
-    const QByteArray bytes = f.read(MaxTextFileSize);
-    lines = ansi::fromBytes(bytes).split(QLatin1Char('\n'));
-    for (QString &l : lines)
-        if (l.endsWith(QLatin1Char('\r')))
-            l.chop(1);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return true;
-}
 } // namespace
 
 void TfrmChat::showEvent(QShowEvent *e)
@@ -68,7 +51,7 @@ void TfrmChat::StartUp()
     ReadBatchFile(ini, c);
     TextFileName = c.BatchFile;
     TextTarget = c.BatchUser;
-    if (!TextFileName.isEmpty() && !readTextLines(TextFileName, TextLines)) {
+    if (!TextFileName.isEmpty() && !ReadRecitalLines(TextFileName, TextLines)) {
         ShowMessage(QStringLiteral("Could not open text file"));
         TextFileName.clear();
         TextLines.clear();

@@ -149,6 +149,57 @@ private slots:
         QCOMPARE(seen.size(), nonEmpty);
     }
 
+    void boundedQueue()
+    {
+        LoopbackServer gw;
+        TChatInterface ci;
+        TBnetChat bc;
+        bc.setFloodInterval(3600 * 1000);
+        bc.ChatInterface = &ci;
+        QVERIFY(gw.connectClient(ci));
+        int notes = 0;
+        bc.OnLinesDropped = [&] { ++notes; };
+        const auto send = [&](TBnetChat::LineClass c, const QString &text) {
+            TBnetChat::ClassScope scope(bc, c);
+            bc.SendLine(text);
+        };
+        bc.SendLine(QStringLiteral("first\r")); // goes out at once
+        // A line sent in answer to a server line is said for someone else.
+        bc.OnTalk = [&](const QString &user, const QString &) { bc.SendLine("/whois " + user); };
+        bc.ProcessLine(QStringLiteral("1005 TALK Ann 0010 \"hi\""));
+        QCOMPARE(bc.QueueClasses(), QList<TBnetChat::LineClass>{TBnetChat::ForOthers});
+        bc.FloodTick();
+        send(TBnetChat::ForOthers, QStringLiteral("greet0"));
+        send(TBnetChat::OwnAutomatic, QStringLiteral("timed"));
+        for (int i = 1; i < TBnetChat::MaxQueue - 1; ++i)
+            send(TBnetChat::ForOthers, QStringLiteral("greet%1").arg(i));
+        QCOMPARE(bc.Queue().size(), TBnetChat::MaxQueue);
+        QCOMPARE(notes, 0);
+        // Full: a typed line pushes out the oldest line made for others; so does an own automatic one.
+        bc.SendLine(QStringLiteral("typed"));
+        send(TBnetChat::OwnAutomatic, QStringLiteral("timed2"));
+        QCOMPARE(bc.Queue().size(), TBnetChat::MaxQueue);
+        QCOMPARE(bc.Queue().first(), QStringLiteral("timed"));
+        QCOMPARE(bc.Queue().mid(bc.Queue().size() - 2), (QStringList{"typed", "timed2"}));
+        QCOMPARE(notes, 1); // noted once per overflow
+        // Only typed and own lines left: a line for others is the one dropped; typed lines still go in.
+        for (int i = 0; i < TBnetChat::MaxQueue; ++i)
+            bc.SendLine(QStringLiteral("t%1").arg(i));
+        QVERIFY(!bc.Queue().join(QString()).contains(QStringLiteral("greet")));
+        send(TBnetChat::ForOthers, QStringLiteral("late"));
+        QVERIFY(!bc.Queue().contains(QStringLiteral("late")));
+        QCOMPARE(bc.Queue().count(QStringLiteral("typed")), 1);
+        QCOMPARE(bc.Queue().size(), TBnetChat::MaxQueue + 1); // "timed" and "timed2" gave way, "typed" stays
+        QCOMPARE(notes, 1);
+        // Once the queue has emptied, the next overflow is noted again.
+        while (!bc.ReadyToSend())
+            bc.FloodTick();
+        for (int i = 0; i <= TBnetChat::MaxQueue + 1; ++i)
+            send(TBnetChat::ForOthers, QStringLiteral("x"));
+        QCOMPARE(notes, 2);
+        QCOMPARE(bc.Queue().size(), TBnetChat::MaxQueue);
+    }
+
     void floodQueue()
     {
         LoopbackServer gw;

@@ -1,7 +1,7 @@
 // quorl-demo-setup <folder> [server] [channel] [name] [password]: gives a program folder a
 // Chat.ini whose last profile is Demo.ch5 in the same folder, and that profile: an account on the
 // given server (127.0.0.1, "Newcomer"/"demo"), the given home channel, and two of the gateway's
-// simulated users in the custom list.
+// simulated users in the custom list, a greeting for joining users and a timed message a minute.
 // Files that exist already are left alone, so the user's own changes survive the next run.
 #include "profile/ChatIni.h"
 #include "profile/Profile.h"
@@ -55,6 +55,13 @@ int main(int argc, char **argv)
         u->setCustomNameColor(0x0000FF00); // green name
         u->setNotes(QStringLiteral("One of the demo gateway's simulated users"));
         p.Users.Add(std::move(u));
+        // The automation shows itself: a greeting for each joining user and a timed message.
+        p.Settings.setMasterEvents(true);
+        p.Settings.setRespondJoins(true);
+        p.Settings.setJoinResponse(QStringLiteral("Welcome to <channel>, <user>!"));
+        p.Settings.setRespondTimers(true);
+        p.TimerList = QStringList{QStringLiteral("It is <time> in <channel>.")};
+        p.IntervalList = QStringList{QStringLiteral("59")};
         StderrReporter reporter;
         if (!SaveProfile(p, profilePath, reporter))
             return 1;
