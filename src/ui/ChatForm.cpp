@@ -38,6 +38,7 @@ TfrmChat::TfrmChat(tProfile &profile, QWidget *parent)
 
     buildLayout();
     buildActions();
+    buildBars();
     bindEvents();
     bindEntry();
     ApplyProfile();

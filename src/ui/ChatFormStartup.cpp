@@ -58,10 +58,12 @@ void TfrmChat::StartUp()
     ApplyAppearance();
 
     showBars();
-    // The Sounds menu is built here once the sound menus exist.
+    BuildSoundMenus();
     ReadLayout(ChatIniPath());
     ApplyPaneLayout();
-    // The tool bar definition, the tool bar and the favourites bar are built here once they exist.
+    LoadToolbar();
+    BuildToolbar();
+    BuildFavorites();
 
     ReadBatchFile(ini, c);
     TextFileName = c.BatchFile;
@@ -186,7 +188,7 @@ void TfrmChat::finishShutDown()
     WriteBatchFile(ini, c);
     writeLayoutKeys(ini);
     ini.Save(ChatIniPath());
-    // The tool bar definition is saved here once the tool bar exists.
+    SaveToolbar();
 }
 
 void TfrmChat::ReleaseProfile()
@@ -209,6 +211,7 @@ void TfrmChat::ProfileLoaded()
     m_chatInterface.Address = m_profile.Settings.Server();
     ApplyProfile();
     fillCustomList();
+    BuildFavorites();
     showBars();
     ApplyAppearance();
 }
@@ -217,6 +220,7 @@ void TfrmChat::ProfileCleared()
 {
     // The text file's lines belong to the profile that was cleared; its name stays for Chat.ini.
     TextLines.clear();
+    BuildFavorites();
     showBars();
     fillCustomList();
     ApplyAppearance();
