@@ -49,15 +49,6 @@ private slots:
         QCOMPARE(QFileInfo(path).size(), 0);
         toolbar::Save(dir.filePath(QStringLiteral("no/such/folder/Toolbar.dat")), def); // ignored
     }
-
-    void catalogue()
-    {
-        QCOMPARE(toolbar::DialogName(11), QStringLiteral("Whisper Lock"));
-        QCOMPARE(toolbar::Caption(11), QStringLiteral("Whisp Lock"));
-        QCOMPARE(toolbar::Caption(40), QString());
-        for (int e = 0; e < toolbar::EntryCount; ++e)
-            QCOMPARE(toolbar::EntryOfName(toolbar::DialogName(e)), e);
-    }
 };
 QC_TEST(ToolbarFileTest)
 #include "ToolbarFileTest.moc"
