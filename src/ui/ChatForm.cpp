@@ -44,6 +44,7 @@ TfrmChat::TfrmChat(tProfile &profile, QWidget *parent)
     buildLayout();
     buildActions();
     bindDialogs();
+    buildBars();
     bindEvents();
     bindEntry();
     buildUserPanes();

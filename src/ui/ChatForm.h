@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringListModel>
 #include <QTimer>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "ui/UserIcons.h"
 #include "view/ChannelEvents.h"
 #include "view/ChannelUsers.h"
+#include "view/ChatTools.h"
 #include "view/EntryLine.h"
 #include "view/ReplyList.h"
 #include "view/Session.h"
@@ -192,6 +194,24 @@ public:
     const QList<TfrmWhisper *> &WhisperWindows() const { return m_whisperWindows; }
     // The account lookup window, preselecting the name.
     void ShowAccounts(const QString &name);
+    // Tool bar, favourites bar, sound menus and the URL bar (ChatFormBars.cpp).
+    QList<qint32> ToolbarDefinition;
+    void LoadToolbar();
+    void SaveToolbar();
+    void BuildToolbar();
+    void BuildFavorites();
+    // Fills `menu` with the sounds; they go to the user `user` names when clicked, to the channel
+    // when `user` is null. AddUserSoundMenu keeps such a menu filled on every rebuild.
+    void FillSoundMenu(QMenu *menu, const std::function<QString()> &user);
+    void AddUserSoundMenu(QMenu *menu, const std::function<QString()> &user);
+    tChatTools &Tools() { return *m_tools; }
+    // The favourite button the mouse last moved over (-1: none).
+    int HoveredFavorite() const { return m_hoveredFavorite; }
+    QMenu *mnFavorite = nullptr;
+    QMenu *mnFavoriteBar = nullptr;
+    QLabel *lblUserUrl = nullptr;
+    QLabel *lblUrl = nullptr;
+    QPushButton *btnCloseURL = nullptr;
 
     // The idle update: enabling, check marks, captions, status panel 1 and the pause release.
     void UpdateActions();
@@ -243,6 +263,8 @@ private:
     // Ctrl+Alt+letter: the macros of that key; true when one fired.
     bool macroKey(const QKeyEvent *k);
     friend class TChatAutomation;
+    void buildBars();
+    void favoriteMenu(int which);
 
     // tSessionHost
     void SetStatus(int panel, const QString &text) override;
@@ -265,6 +287,7 @@ private:
     void UniqueNameReceived(const QString &name) override { m_session.UniqueNameReceived(name); }
     QString UniqueName() const override { return m_session.UniqueName; }
     QString ProgramFolder() const override { return m_programFolder; }
+    void ShowUrl(const QString &caption, const QString &address) override;
     // tSoundPlayer
     void PlaySound(const QString &path) override { m_player->PlaySound(path); }
     // tEntryHost
@@ -317,6 +340,10 @@ private:
     std::unique_ptr<tEntryLine> m_entry;
     std::unique_ptr<TProfileActions> m_fileActions;
     tTranscript *m_menuTarget = &m_whisperText;
+
+    std::unique_ptr<tChatTools> m_tools;
+    int m_hoveredFavorite = -1;
+    QList<QPair<QPointer<QMenu>, std::function<QString()>>> m_userSoundMenus;
 
     QLabel *m_panels[2] = {nullptr, nullptr};
     QString m_panel0;         // the progress text; a hint covers it only while shown

@@ -11,9 +11,11 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 
 #include "automation/Automation.h"
+#include "dialogs/ChannelDialogs.h"
 #include "profile/Profile.h"
 #include "ui/TabEdit.h"
 #include "ui/TranscriptView.h"
@@ -144,14 +146,19 @@ void TfrmChat::editAction(QAction *which)
 
 void TfrmChat::selectChannel(bool join)
 {
-    // The channel list dialog comes later; a plain prompt starting from the current channel until then.
-    m_prompts->AskText(join ? QStringLiteral("Join Channel") : QStringLiteral("List Users"), QStringLiteral("Channel:"),
-                       m_users.CurrentChannel, [this, join](bool confirmed, const QString &channel) {
-                           if (confirmed && !channel.isEmpty())
-                               SendLine((join ? QStringLiteral("/Join ") : QStringLiteral("/who ")) + channel +
-                                        QLatin1Char('\r'));
-                           Refocus();
-                       });
+    auto *dlg = new TfrmSelectChannel(m_profile, m_users.CurrentChannel, this);
+    dlg->setAttribute(Qt::WA_DeleteOnClose);
+    dlg->Help = [this](const QString &topic) { ShowHelp(topic); };
+    connect(dlg, &QDialog::finished, this, [this, dlg, join](int result) {
+        if (result == QDialog::Accepted)
+            SendLine((join ? QStringLiteral("/Join ") : QStringLiteral("/who ")) + dlg->Channel() + QLatin1Char('\r'));
+        // Once the dialog has gone, the main window is active again.
+        QTimer::singleShot(0, this, [this] {
+            activateWindow();
+            Refocus();
+        });
+    });
+    dlg->open();
 }
 
 void TfrmChat::saveTranscript()

@@ -43,10 +43,12 @@ void TfrmChat::StartUp()
     ApplyAppearance();
 
     showBars();
-    // The Sounds menu is built here once the sound menus exist.
+    BuildSoundMenus();
     ReadLayout(ChatIniPath());
     ApplyPaneLayout();
-    // The tool bar definition, the tool bar and the favourites bar are built here once they exist.
+    LoadToolbar();
+    BuildToolbar();
+    BuildFavorites();
 
     ReadBatchFile(ini, c);
     TextFileName = c.BatchFile;
@@ -175,7 +177,7 @@ void TfrmChat::finishShutDown()
         writeLayoutKeys(ini);
         ini.Save(ChatIniPath());
     }
-    // The tool bar definition is saved here once the tool bar exists.
+    SaveToolbar();
 }
 
 void TfrmChat::ReleaseProfile()
@@ -203,6 +205,7 @@ void TfrmChat::ProfileLoaded(bool complete)
         OpenSessionLog();
     }
     fillCustomList();
+    BuildFavorites();
     showBars();
     ApplyAppearance();
     if (m_userInfo)
@@ -213,6 +216,7 @@ void TfrmChat::ProfileCleared()
 {
     // The text file's lines belong to the profile that was cleared; its name stays for Chat.ini.
     TextLines.clear();
+    BuildFavorites();
     showBars();
     fillCustomList();
     ApplyAppearance();

@@ -94,6 +94,7 @@ void TfrmChat::buildUserPanes()
     mnUserSound = u->addMenu(QStringLiteral("&Play Sound"));
     mnUserSound->setObjectName(QStringLiteral("mnUserSound"));
     mnUserSound->menuAction()->setStatusTip(QStringLiteral("Send a sound to this user..."));
+    AddUserSoundMenu(mnUserSound, [this] { return lstUser->SelectedName(); });
     u->addSeparator();
     command(item(u, "mnSquelch", "&Squelch", "Squelch this user"), C::Squelch, lstUser);
     command(item(u, "mnUnsquelch", "&Unsquelch", "Unsquelch this user"), C::Unsquelch, lstUser);

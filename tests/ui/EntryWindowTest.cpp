@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "FakePrompts.h"
+#include "dialogs/ChannelDialogs.h"
 #include "gateway/Gateway.h"
 #include "profile/Profile.h"
 #include "ui/ChatForm.h"
@@ -223,21 +224,25 @@ private slots:
         QTRY_COMPARE(s.sent().last(), QStringLiteral("/away"));
     }
 
-    void joinAndListThroughThePrompt()
+    void joinAndListThroughTheChannelDialog()
     {
         Session s;
         QVERIFY(s.start());
         QVERIFY(s.logOn());
         TfrmChat &w = *s.w;
         QTRY_VERIFY(w.Actions().acJoin->isEnabled());
-        s.prompts.textAnswers = {{true, QStringLiteral("Town Square")}, {false, QString()}};
         QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
-        QCOMPARE(s.prompts.texts.first(), QStringLiteral("Join Channel|Channel:|Blizzard Chat 1"));
+        auto *join = w.findChild<TfrmSelectChannel *>();
+        QVERIFY(join && join->isVisible());
+        join->edChannel->setText(QStringLiteral("Town Square"));
+        join->btnOk->click();
         QTRY_COMPARE(w.edChannel->text(), QStringLiteral("Town Square (1)"));
-        w.Actions().acList->trigger(); // cancelled: nothing sent
+        QTRY_VERIFY(!w.findChild<TfrmSelectChannel *>());
+        w.Actions().acList->trigger();
+        w.findChild<TfrmSelectChannel *>()->btnCancel->click(); // cancelled: nothing sent
         w.Actions().acChatUsers->trigger();
         QTRY_COMPARE(s.sent(), (QStringList{QStringLiteral("/Join Town Square"), QStringLiteral("/users")}));
-        QVERIFY(w.edEntry->hasFocus());
+        QTRY_VERIFY(w.edEntry->hasFocus());
     }
 };
 
