@@ -30,6 +30,8 @@ class QPushButton;
 class QSplitter;
 class QToolBar;
 class TTabEdit;
+class TfrmHelp;
+class TfrmLaunch;
 class TTranscriptView;
 class TUserListView;
 struct tProfile;
@@ -150,6 +152,14 @@ public:
     // The "Send URL" dialog for a user.
     void SendUrlTo(const QString &user);
 
+    // The help window and the launcher, created once after the main window and kept to the end.
+    void CreatePermanentWindows();
+    TfrmHelp *HelpWindow() const { return m_help; }
+    TfrmLaunch *LaunchWindow() const { return m_launch; }
+    // The version 4 import and the server list update of the File menu.
+    void ImportVersion4Files();
+    void UpdateServerList();
+
     // The idle update: enabling, check marks, captions, status panel 1 and the pause release.
     void UpdateActions();
     // The pane the transcript menu's Clear and Save act on.
@@ -186,6 +196,8 @@ private:
     void writeLayoutKeys(tIniFile &ini);
     void showBars();
     void applyPaneSizes();
+    void bindHelpActions();
+    void createHelpWindow();
 
     // tSessionHost
     void SetStatus(int panel, const QString &text) override;
@@ -274,4 +286,6 @@ private:
     bool m_resizable = true;
     QSize m_savedSize;
     QList<int> m_savedSplit[3];
+    TfrmHelp *m_help = nullptr;
+    TfrmLaunch *m_launch = nullptr;
 };

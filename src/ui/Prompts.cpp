@@ -29,6 +29,19 @@ void TWidgetPrompts::AskYesNoCancel(const QString &question, AnswerFn done)
     box->open();
 }
 
+void TWidgetPrompts::AskYesNo(const QString &question, AnswerFn done)
+{
+    auto *box = new QMessageBox(QMessageBox::Question, QApplication::applicationName(), question,
+                                QMessageBox::Yes | QMessageBox::No, m_parent);
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setEscapeButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [box, done = std::move(done)](int) {
+        done(box->standardButton(box->clickedButton()) == QMessageBox::Yes ? Answer::Yes : Answer::No);
+    });
+    box->open();
+}
+
 void TWidgetPrompts::AskText(const QString &title, const QString &prompt, const QString &preset, TextFn done)
 {
     auto *dlg = new QInputDialog(m_parent);
