@@ -160,7 +160,7 @@ bool tWineRegistry::Exists(const QString &prefix)
 bool tWineRegistry::load(QStringList &lines) const
 {
     QFile f(m_file);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxFileSize)
+    if (!QFileInfo(m_file).isFile() || !f.open(QIODevice::ReadOnly) || f.size() > MaxFileSize)
         return false;
     const QByteArray bytes = f.read(MaxFileSize + 1);
     if (f.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -382,8 +383,9 @@ bool tRtfReader::Read(const QByteArray &rtf, QTextDocument &doc)
 bool tRtfReader::ReadFile(const QString &path, QTextDocument &doc)
 {
     doc.clear();
+    // Only a regular file: a pipe or device by that name could block or never end.
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = f.read(MaxInput);
     if (f.error() != QFileDevice::NoError)
