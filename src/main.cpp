@@ -10,6 +10,7 @@ int main(int argc, char **argv)
     // The one live profile of the process; everything that needs it gets it by reference.
     tProfile profile;
     TfrmChat window(profile);
+    window.CreatePermanentWindows();
     window.show();
     const int result = app.exec();
     window.ReleaseProfile();

@@ -38,6 +38,8 @@ class TfrmUserInfo;
 class TTabEdit;
 class TChatAutomation;
 class tAutomation;
+class TfrmHelp;
+class TfrmLaunch;
 class TTranscriptView;
 class TUserListView;
 class TfrmWhisper;
@@ -212,6 +214,13 @@ public:
     QLabel *lblUserUrl = nullptr;
     QLabel *lblUrl = nullptr;
     QPushButton *btnCloseURL = nullptr;
+    // The help window and the launcher, created once after the main window and kept to the end.
+    void CreatePermanentWindows();
+    TfrmHelp *HelpWindow() const { return m_help; }
+    TfrmLaunch *LaunchWindow() const { return m_launch; }
+    // The version 4 import and the server list update of the File menu.
+    void ImportVersion4Files();
+    void UpdateServerList();
 
     // The idle update: enabling, check marks, captions, status panel 1 and the pause release.
     void UpdateActions();
@@ -265,6 +274,8 @@ private:
     friend class TChatAutomation;
     void buildBars();
     void favoriteMenu(int which);
+    void bindHelpActions();
+    void createHelpWindow();
 
     // tSessionHost
     void SetStatus(int panel, const QString &text) override;
@@ -368,4 +379,6 @@ private:
     TfrmUserInfo *m_userInfo = nullptr;
     QList<TfrmWhisper *> m_whisperWindows; // in opening order
     QObject *m_entryDropFilter = nullptr;
+    TfrmHelp *m_help = nullptr;
+    TfrmLaunch *m_launch = nullptr;
 };

@@ -53,6 +53,7 @@ void TfrmChat::buildActions()
         m_actions->acDND->setChecked(!checked);
         m_entry->ToggleDnd();
     });
+    bindHelpActions();
     connect(a.acJoin, &QAction::triggered, this, [this] { selectChannel(true); });
     connect(a.acList, &QAction::triggered, this, [this] { selectChannel(false); });
 

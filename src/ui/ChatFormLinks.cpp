@@ -5,10 +5,13 @@
 
 #include "dialogs/UrlDialog.h"
 #include "dialogs/UserInfoDialog.h"
+#include "dialogs/Help.h"
 
 void TfrmChat::ShowHelp(const QString &topic)
 {
-    Q_UNUSED(topic);
+    if (!m_help)
+        createHelpWindow();
+    m_help->ShowTopic(topic);
 }
 
 void TfrmChat::ShowUserInfo(const QString &name)
