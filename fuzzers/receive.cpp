@@ -113,6 +113,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < c.users.ChannelUserCount(); ++i) {
         const int icon = c.users.At(i).Icon;
         QC_FUZZ_CHECK(icon == tChannelUsers::NoIcon || (icon >= 0 && icon < c.users.IconCount()));
+        // Each name is found at its first entry, ignoring letter case.
+        const int first = c.users.IndexOf(c.users.At(i).Name);
+        QC_FUZZ_CHECK(first >= 0 && first <= i
+                      && c.users.At(first).Name.compare(c.users.At(i).Name, Qt::CaseInsensitive) == 0);
     }
     QC_FUZZ_CHECK(c.users.Caption().isEmpty()
                   || c.users.Caption() == c.users.CurrentChannel + QStringLiteral(" (")

@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractListModel>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -23,6 +24,8 @@ public:
         QString Name;
         int Icon = NoIcon; // index into the icon table, or NoIcon
         bool Squelched = false;
+        // Arrival number: increases along the list, so a row is found by binary search.
+        quint64 Seq = 0;
     };
 
     explicit tChannelUsers(QObject *parent = nullptr);
@@ -67,7 +70,14 @@ private:
     void applyIcon(Entry &e, const QString &product, int flags) const;
     void updateCaption();
 
+    void clearUsers();
+    int rowOfSeq(quint64 seq) const;
+
     std::vector<Entry> m_users;
+    // Case-folded name -> arrival numbers of the entries with that name, oldest first: a leave or
+    // a flags change in a big channel costs no scan of the list.
+    QHash<QString, std::vector<quint64>> m_byName;
+    quint64 m_nextSeq = 0;
     QStringList m_personal;
     int m_iconCount = BuiltinIconCount;
     QString m_caption;
