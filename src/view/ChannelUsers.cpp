@@ -15,7 +15,7 @@ QVariant tChannelUsers::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() < 0 || index.row() >= int(m_users.size()))
         return QVariant();
-    const Entry &e = m_users[size_t(index.row())];
+    const Entry &e = m_users[index.row()];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -180,7 +180,7 @@ bool tChannelUsers::SetFlags(const QString &user, const QString &flags)
     const int row = IndexOf(user);
     if (row < 0)
         return false;
-    Entry &e = m_users[size_t(row)];
+    Entry &e = m_users[row];
     const int f = ParseFlags(flags);
     e.Squelched = (f & 0x20) != 0;
     applyIcon(e, QString(), f);
