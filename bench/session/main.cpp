@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <cstdio>
+#include <malloc.h>
 #include <functional>
 #include <unistd.h>
 
@@ -88,7 +89,7 @@ int main(int argc, char **argv)
             ++answers;
     };
 
-    printf("cycle   RSS kB   fds   ms/cycle   transcript lines (capacity %d)\n", w.ChatText().Capacity());
+    printf("cycle   RSS kB   heap kB   fds   ms/cycle   transcript lines (capacity %d)\n", w.ChatText().Capacity());
     QElapsedTimer clock;
     clock.start();
     qint64 lastMark = 0;
@@ -113,7 +114,9 @@ int main(int argc, char **argv)
         waitFor([] { return false; }, 1);
         if (cycle == 10 || cycle == 100 || cycle % 500 == 0 || cycle == cycles) {
             const qint64 now = clock.elapsed();
-            printf("%5d  %7ld  %4d   %6.1f     %d\n", cycle, currentRssKb(), openDescriptors(),
+            // Heap in use beside the resident size: growth of the one alone is fragmentation.
+            printf("%5d  %7ld  %7ld  %4d   %6.1f     %d\n", cycle, currentRssKb(), long(mallinfo2().uordblks / 1024),
+                   openDescriptors(),
                    double(now - lastMark) / (cycle - lastCycle), w.ChatText().LineCount());
             fflush(stdout);
             lastMark = now;
