@@ -14,3 +14,5 @@ qc_need_packages() {
 
 QC_BUILD_PACKAGES=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools
   qt6-multimedia-dev qt6-qpa-plugins libgl-dev)
+# The fuzz targets (./fuzz, and ./test runs them briefly): clang with libFuzzer and the sanitizer runtimes.
+QC_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -1,6 +1,7 @@
 #include "net/ChatInterface.h"
 
 #include "net/Ansi.h"
+#include "net/ServerAddress.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>
@@ -46,11 +47,18 @@ bool TChatInterface::Connect()
     m_connected = false;
     m_framer.clear();
 
+    // "host:port" names its own port; a plain host takes Port. A malformed port is refused at
+    // once (reported as a failed connect), not dialled somewhere unintended.
+    const tServerAddress server = ParseServerAddress(Address, Port);
+    if (!server.Valid()) {
+        failLater(QAbstractSocket::HostNotFoundError, true);
+        return true;
+    }
     // An address of digits and points is taken as it stands; one that does not convert counts as
     // a failed look-up: no socket, and the attempt ends by the owner's time-out.
     QHostAddress host;
-    const bool numeric = isNumericAddress(Address);
-    if (numeric && (!host.setAddress(Address) || host.protocol() != QAbstractSocket::IPv4Protocol))
+    const bool numeric = isNumericAddress(server.Host);
+    if (numeric && (!host.setAddress(server.Host) || host.protocol() != QAbstractSocket::IPv4Protocol))
         return true;
 
     auto *s = new QTcpSocket(this);
@@ -64,9 +72,9 @@ bool TChatInterface::Connect()
     // listening for the outcome once Connect has returned, so such a report is held back.
     m_inConnect = true;
     if (numeric)
-        s->connectToHost(host, Port);
+        s->connectToHost(host, server.Port);
     else
-        s->connectToHost(Address, Port, QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
+        s->connectToHost(server.Host, server.Port, QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
     m_inConnect = false;
     return true;
 }
@@ -181,24 +189,24 @@ void TChatInterface::onError(QAbstractSocket::SocketError error)
         connectFailed(error);
 }
 
-void TChatInterface::failLater(QAbstractSocket::SocketError error)
+void TChatInterface::failLater(QAbstractSocket::SocketError error, bool reported)
 {
     const unsigned attempt = m_attempt;
     QMetaObject::invokeMethod(
         this,
-        [this, attempt, error] {
+        [this, attempt, error, reported] {
             if (attempt == m_attempt && Connecting && !m_connected)
-                connectFailed(error);
+                connectFailed(error, reported);
         },
         Qt::QueuedConnection);
 }
 
-void TChatInterface::connectFailed(QAbstractSocket::SocketError error)
+void TChatInterface::connectFailed(QAbstractSocket::SocketError error, bool reported)
 {
     if (m_socket)
         releaseSocket();
     // An unknown host name stays silent: the attempt ends by the owner's time-out.
-    if (error == QAbstractSocket::HostNotFoundError)
+    if (error == QAbstractSocket::HostNotFoundError && !reported)
         return;
     Connecting = false;
     raise(OnConnectFailed);

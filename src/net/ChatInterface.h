@@ -33,7 +33,9 @@ public:
     bool NoLineFeed = true;
     bool NoReturn = true;
     char ReturnChar = '\r';
+    // The port of an Address that names none.
     quint16 Port = 0;
+    // A host name or dotted IPv4 address, optionally with ":port".
     QString Address;
     QStringList LoginScript;
 
@@ -71,8 +73,9 @@ private:
     void onReadyRead();
     void onPeerClosed();
     void onError(QAbstractSocket::SocketError error);
-    void connectFailed(QAbstractSocket::SocketError error);
-    void failLater(QAbstractSocket::SocketError error);
+    // reported: the failure is always raised, even one that a look-up would leave to the time-out.
+    void connectFailed(QAbstractSocket::SocketError error, bool reported = false);
+    void failLater(QAbstractSocket::SocketError error, bool reported = false);
     void deliver(const char *data, qsizetype size);
     void releaseSocket();
 

@@ -22,6 +22,14 @@ QString unquote(const QString &v)
     return v;
 }
 
+// A value the reader would change (blanks at either end are trimmed, one pair of quotes is
+// dropped) is written in quotes, so it reads back as written; any other value is written as is.
+QString storedValue(const QString &value)
+{
+    const bool quoted = value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'));
+    return quoted || value.trimmed() != value ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+}
+
 const QString kLastFile = QStringLiteral("Last File");
 const QString kBatch = QStringLiteral("Batch File");
 const QString kBatchUser = QStringLiteral("Batch User");
@@ -185,17 +193,18 @@ bool tIniFile::WriteString(const QString &section, const QString &key, const QSt
     for (const QString *text : {&section, &key, &value})
         if (text->contains(QLatin1Char('\r')) || text->contains(QLatin1Char('\n')))
             return false;
+    const QString stored = storedValue(value);
     Line line;
     line.section = section;
     line.key = key;
-    line.value = value;
-    line.text = key + QLatin1Char('=') + value;
+    line.value = stored;
+    line.text = key + QLatin1Char('=') + stored;
 
     const int i = findKey(section, key);
     if (i >= 0) {
         line.key = m_lines[size_t(i)].key; // keep the user's spelling of the key
         line.section = m_lines[size_t(i)].section;
-        line.text = line.key + QLatin1Char('=') + value;
+        line.text = line.key + QLatin1Char('=') + stored;
         m_lines[size_t(i)] = std::move(line);
         return true;
     }

@@ -2,6 +2,8 @@
 
 #include "view/ChatDefs.h"
 
+#include <algorithm>
+
 tChannelUsers::tChannelUsers(QObject *parent) : QAbstractListModel(parent) {}
 
 int tChannelUsers::rowCount(const QModelIndex &parent) const
@@ -13,7 +15,7 @@ QVariant tChannelUsers::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() < 0 || index.row() >= int(m_users.size()))
         return QVariant();
-    const Entry &e = m_users[size_t(index.row())];
+    const Entry &e = m_users[index.row()];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -120,17 +122,13 @@ void tChannelUsers::updateCaption()
 void tChannelUsers::EnterChannel(const QString &channel)
 {
     CurrentChannel = channel;
-    beginResetModel();
-    m_users.clear();
-    endResetModel();
+    clearUsers();
     updateCaption();
 }
 
 void tChannelUsers::Clear()
 {
-    beginResetModel();
-    m_users.clear();
-    endResetModel();
+    clearUsers();
     m_caption.clear();
     emit captionChanged(m_caption);
 }
@@ -144,6 +142,8 @@ QString tChannelUsers::Add(const QString &user, const QString &flags, const QStr
     e.Squelched = (f & 0x20) != 0;
     const QString adjusted = AdjustProduct(user, product);
     applyIcon(e, adjusted, f);
+    e.Seq = m_nextSeq++;
+    m_byName[user.toCaseFolded()].push_back(e.Seq);
     const int row = int(m_users.size());
     beginInsertRows(QModelIndex(), row, row);
     m_users.push_back(e);
@@ -152,12 +152,25 @@ QString tChannelUsers::Add(const QString &user, const QString &flags, const QStr
     return adjusted;
 }
 
+void tChannelUsers::clearUsers()
+{
+    beginResetModel();
+    m_users.clear();
+    m_byName.clear();
+    endResetModel();
+}
+
+int tChannelUsers::rowOfSeq(quint64 seq) const
+{
+    const auto it = std::lower_bound(m_users.begin(), m_users.end(), seq,
+                                     [](const Entry &e, quint64 s) { return e.Seq < s; });
+    return it != m_users.end() && it->Seq == seq ? int(it - m_users.begin()) : -1;
+}
+
 int tChannelUsers::IndexOf(const QString &user) const
 {
-    for (size_t i = 0; i < m_users.size(); ++i)
-        if (m_users[i].Name.compare(user, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
+    const auto it = m_byName.constFind(user.toCaseFolded());
+    return it == m_byName.cend() || it->empty() ? -1 : rowOfSeq(it->front());
 }
 
 bool tChannelUsers::Remove(const QString &user)
@@ -165,6 +178,10 @@ bool tChannelUsers::Remove(const QString &user)
     const int row = IndexOf(user);
     if (row < 0)
         return false;
+    const auto named = m_byName.find(user.toCaseFolded());
+    named->erase(named->begin());
+    if (named->empty())
+        m_byName.erase(named);
     beginRemoveRows(QModelIndex(), row, row);
     m_users.erase(m_users.begin() + row);
     endRemoveRows();
@@ -177,7 +194,7 @@ bool tChannelUsers::SetFlags(const QString &user, const QString &flags)
     const int row = IndexOf(user);
     if (row < 0)
         return false;
-    Entry &e = m_users[size_t(row)];
+    Entry &e = m_users[row];
     const int f = ParseFlags(flags);
     e.Squelched = (f & 0x20) != 0;
     applyIcon(e, QString(), f);

@@ -1,7 +1,9 @@
 #pragma once
 #include <QAbstractListModel>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QList>
 #include <vector>
 
 // The users of the current channel in arrival order, with the icon chosen for each and the
@@ -23,6 +25,8 @@ public:
         QString Name;
         int Icon = NoIcon; // index into the icon table, or NoIcon
         bool Squelched = false;
+        // Arrival number: increases along the list, so a row is found by binary search.
+        quint64 Seq = 0;
     };
 
     explicit tChannelUsers(QObject *parent = nullptr);
@@ -54,7 +58,7 @@ public:
     // Squelch mark from bit 0x20 and the icon from the flag bits; false when the user is not listed.
     bool SetFlags(const QString &user, const QString &flags);
     int IndexOf(const QString &user) const; // ignoring letter case; -1 when none
-    const Entry &At(int row) const { return m_users[size_t(row)]; }
+    const Entry &At(int row) const { return m_users[row]; }
 
     // Rules of the icon choice, without the table bounds check; 0 means "leave the icon as it is".
     static int ChooseIcon(const QString &product, int flags);
@@ -69,8 +73,18 @@ private:
     void applyIcon(Entry &e, const QString &product, int flags) const;
     void updateCaption();
 
-    std::vector<Entry> m_users;
+    void clearUsers();
+    int rowOfSeq(quint64 seq) const;
+
+    // A QList of a relocatable type: removing a row moves the rows after it with one memmove.
+    QList<Entry> m_users;
+    // Case-folded name -> arrival numbers of the entries with that name, oldest first: a leave or
+    // a flags change in a big channel costs no scan of the list.
+    QHash<QString, std::vector<quint64>> m_byName;
+    quint64 m_nextSeq = 0;
     QStringList m_personal;
     int m_iconCount = BuiltinIconCount;
     QString m_caption;
 };
+
+Q_DECLARE_TYPEINFO(tChannelUsers::Entry, Q_RELOCATABLE_TYPE);

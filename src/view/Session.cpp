@@ -3,6 +3,7 @@
 #include "net/Ansi.h"
 #include "net/ChatInterface.h"
 #include "net/Interpreters.h"
+#include "net/ServerAddress.h"
 #include "profile/Profile.h"
 
 #include <QTcpSocket>
@@ -67,6 +68,7 @@ void tSession::startRun()
     if (m_profile.ServerList.isEmpty())
         m_profile.ServerList.append(QString::fromLatin1(DefaultServer));
     m_index = 0;
+    m_badReported.clear();
     startAttempt();
 }
 
@@ -96,6 +98,23 @@ void tSession::startAttempt()
     ++m_attemptsSinceTick;
     TimeoutCount = 0;
     CurrentServer = m_profile.ServerList.at(m_index);
+    // A malformed entry is said once per run and passed over; a list of nothing else ends the run.
+    const tServerAddress server = ParseServerAddress(CurrentServer, m_ci.Port);
+    if (!server.Valid()) {
+        const QColor error = bgrToColor(m_profile.Settings.Color(ErrorColor));
+        if (!m_badReported.contains(m_index)) {
+            m_badReported.insert(m_index);
+            m_host.WriteChat(server.Error, error);
+        }
+        if (m_badReported.size() >= m_profile.ServerList.size()) {
+            m_host.WriteChat(QStringLiteral("No server in the list can be used."), error);
+            m_host.SetConnectChecked(false);
+            ConnectCancelled = true;
+        }
+        AttemptFailed = true;
+        scheduleStep();
+        return;
+    }
     m_host.SetStatus(0, QLatin1String("Trying Server: ") + CurrentServer);
     m_ci.Address = CurrentServer;
     // Cleared before Connect so a failure reported at once is not lost.

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -119,6 +120,8 @@ private:
     int m_attemptsSinceTick = 0;
     // Every server failed at once this round: the next attempt waits for the next tick.
     bool m_waitingForTick = false;
+    // Indexes of malformed entries already reported in this run.
+    QSet<int> m_badReported;
     bool m_idleQueued = false;
     bool m_quietRelease = false;
     bool m_paused = false;

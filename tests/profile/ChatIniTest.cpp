@@ -153,6 +153,22 @@ private slots:
         QCOMPARE(back.Serialize(), bytes);
     }
 
+    void valuesTheReaderWouldChangeAreQuoted()
+    {
+        // Blanks at either end (a no-break space among them) and quotes around a value were lost on
+        // the way back; plain values stay unquoted, so files stay as they were.
+        const QStringList values = {QString::fromLatin1("\xa0/tmp/a b.txt"), QStringLiteral(" lead"), QStringLiteral("trail\t"),
+                                    QStringLiteral("\"quoted\""), QStringLiteral("\""), QStringLiteral("plain \"inner\" text")};
+        tIniFile ini;
+        for (int i = 0; i < values.size(); ++i)
+            ini.WriteString(QStringLiteral("Batch File"), QString::number(i), values[i]);
+        tIniFile back;
+        back.Parse(ini.Serialize());
+        for (int i = 0; i < values.size(); ++i)
+            QCOMPARE(back.ReadString(QStringLiteral("Batch File"), QString::number(i), QString()), values[i]);
+        QVERIFY(ini.Serialize().contains("\r\n5=plain \"inner\" text\r\n"));
+    }
+
     void hostileFiles()
     {
         QTemporaryDir dir;

@@ -84,6 +84,26 @@ private slots:
         QCOMPARE(u.CurrentChannel, QStringLiteral("Other Place"));
     }
 
+    void duplicateNamesLeaveOldestFirst()
+    {
+        // A server may list a name twice; a leave takes the oldest entry, whatever the letter case.
+        tChannelUsers u;
+        u.EnterChannel(QStringLiteral("Chat"));
+        for (const char *name : {"Amy", "Bob", "AMY", "Cy", "amy"})
+            u.Add(QString::fromLatin1(name), QStringLiteral("0010"), QStringLiteral("CHAT"));
+        QCOMPARE(u.IndexOf(QStringLiteral("aMy")), 0);
+        QVERIFY(u.Remove(QStringLiteral("amy")));
+        QCOMPARE(u.IndexOf(QStringLiteral("amy")), 1); // "AMY", now at row 1
+        QVERIFY(u.SetFlags(QStringLiteral("Amy"), QStringLiteral("0020")));
+        QVERIFY(u.At(1).Squelched && !u.At(3).Squelched);
+        QVERIFY(u.Remove(QStringLiteral("AMY")));
+        QVERIFY(u.Remove(QStringLiteral("Amy")));
+        QVERIFY(!u.Remove(QStringLiteral("amy")));
+        QCOMPARE(u.IndexOf(QStringLiteral("cy")), 1);
+        u.EnterChannel(QStringLiteral("Other"));
+        QCOMPARE(u.IndexOf(QStringLiteral("Bob")), -1);
+    }
+
     void squelchMarkFollowsFlags()
     {
         tChannelUsers u;

@@ -387,6 +387,33 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(c.session.LoggedOn, 5000);
     }
 
+    void serversWithPorts()
+    {
+        gw::Server live(options());
+        QVERIFY(live.start());
+        // The connection's own port is closed: only the entry's port reaches the gateway.
+        Client c(live.port() == 1 ? 2 : 1);
+        const QString good = QStringLiteral("127.0.0.1:%1").arg(live.port());
+        c.profile.ServerList = {QStringLiteral("127.0.0.1:x"), good};
+        c.session.ConnectAction();
+        QTRY_VERIFY_WITH_TIMEOUT(c.session.LoggedOn, 5000);
+        QCOMPARE(c.session.CurrentServer, good);
+        QCOMPARE(c.plainLines().mid(0, 2),
+                 QStringList({"Attempting to connect.",
+                              "Server \"127.0.0.1:x\" has an invalid port: write host:port with a port from 1 to 65535."}));
+        QCOMPARE(c.attempts, 1); // the malformed entry is never dialled
+
+        // A list of nothing usable ends the run instead of retrying it every second.
+        Client bad(live.port());
+        bad.profile.ServerList = {QStringLiteral("127.0.0.1:0"), QStringLiteral(":6112")};
+        bad.session.ConnectAction();
+        QTRY_VERIFY(!bad.session.Running());
+        QCOMPARE(bad.plainLines().size(), 4);
+        QCOMPARE(bad.plainLines().last(), QStringLiteral("No server in the list can be used."));
+        QVERIFY(!bad.session.LoggedOn);
+        QVERIFY(live.clients().size() == 1);
+    }
+
     void connectWhileWaitingBetweenRoundsCancels()
     {
         quint16 port = 0;

@@ -2,7 +2,10 @@
 // Chat.ini whose last profile is Demo.ch5 in the same folder, and that profile: an account on the
 // given server (127.0.0.1, "Newcomer"/"demo"), the given home channel, and two of the gateway's
 // simulated users in the custom list, a greeting for joining users and a timed message a minute.
-// Files that exist already are left alone, so the user's own changes survive the next run.
+// The server may be written "host:port". Files that exist already are left alone, so the user's
+// own changes survive the next run, except that the profile's entries for the server's host
+// follow it to the port given.
+#include "net/ServerAddress.h"
 #include "profile/ChatIni.h"
 #include "profile/Profile.h"
 #include "profile/ProfileFiles.h"
@@ -39,7 +42,30 @@ int main(int argc, char **argv)
     }
 
     const QString profilePath = folder + QStringLiteral("Demo.ch5");
-    if (!QFile::exists(profilePath)) {
+    if (QFile::exists(profilePath)) {
+        // The demo gateway may have moved to another port since the profile was written: entries
+        // for its host follow it, everything else the user changed stays.
+        tProfile p;
+        StderrReporter reporter;
+        if (!LoadProfile(p, profilePath, reporter))
+            return 1;
+        const QString host = ParseServerAddress(server, 0).Host;
+        const auto follow = [&](const QString &entry) {
+            return ParseServerAddress(entry, 0).Host == host ? server : entry;
+        };
+        bool changed = false;
+        if (follow(p.Settings.Server()) != p.Settings.Server()) {
+            p.Settings.setServer(server);
+            changed = true;
+        }
+        for (QString &entry : p.ServerList)
+            if (follow(entry) != entry) {
+                entry = server;
+                changed = true;
+            }
+        if (changed && !SaveProfile(p, profilePath, reporter))
+            return 1;
+    } else {
         tProfile p;
         p.Settings.setUserName(name);
         p.Settings.setPassword(password);
