@@ -380,6 +380,7 @@ TfrmWhisper *TfrmChat::OpenWhisperWindow(const QString &user)
     ::ApplyFont(s.WhisperFont(), font);
     w->ApplyFont(font);
     w->ApplyColors(bgrToColor(s.Color(WhisperBackground)), bgrToColor(s.Color(EntryBackground)), bgrToColor(s.Color(EntryColor)));
+    w->ErrorColor = bgrToColor(s.Color(ErrorColor));
     m_whisperWindows.append(w);
     connect(w, &QObject::destroyed, this, [this, w] { m_whisperWindows.removeAll(w); });
     w->move(geometry().center() - QPoint(w->width() / 2, w->height() / 2));
@@ -427,6 +428,7 @@ void TfrmChat::applyUserPaneColours()
     QFont font = reWhisper->font();
     for (TfrmWhisper *w : m_whisperWindows) {
         w->ApplyColors(colour(WhisperBackground), colour(EntryBackground), colour(EntryColor));
+        w->ErrorColor = colour(ErrorColor);
         w->ApplyFont(font);
     }
 }

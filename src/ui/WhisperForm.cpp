@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
+#include "net/Interpreters.h"
 #include "ui/Prompts.h"
 #include "ui/TabEdit.h"
 #include "ui/TranscriptView.h"
+#include "view/EntryLine.h"
 
 namespace {
 void paint(QWidget *w, QPalette::ColorRole role, const QColor &c)
@@ -35,6 +37,7 @@ TfrmWhisper::TfrmWhisper(const QString &user, SendFn send, TPrompts &prompts, co
     scWhisper->setContextMenuPolicy(Qt::CustomContextMenu);
     edWEnter = new TTabEdit;
     edWEnter->setObjectName(QStringLiteral("edWEnter"));
+    edWEnter->lineEdit()->setMaxLength(tEntryLine::MaxTextLength);
     QFont bold = edWEnter->font();
     bold.setBold(true);
     edWEnter->setFont(bold);
@@ -92,7 +95,14 @@ void TfrmWhisper::ApplyFont(const QFont &font)
 void TfrmWhisper::Send()
 {
     const QString text = edWEnter->text();
-    m_send(QLatin1String("/msg ") + m_user + QLatin1Char(' ') + text + QLatin1Char('\r'));
+    const QString line = QLatin1String("/msg ") + m_user + QLatin1Char(' ') + text + QLatin1Char('\r');
+    // A line the connection would refuse is not sent at all; the text stays to be shortened.
+    if (!tBaseInterpreter::Fits(line)) {
+        m_text.WriteLine(tEntryLine::TooLongText, ErrorColor);
+        focusEntry();
+        return;
+    }
+    m_send(line);
     edWEnter->insertHistory(text);
     edWEnter->setText(QString());
     focusEntry();

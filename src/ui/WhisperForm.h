@@ -24,6 +24,8 @@ public:
     tTranscript &Transcript() { return m_text; }
     // Pane background, entry background and entry text colour; the pane's lines in `font`.
     void ApplyColors(const QColor &paneBackground, const QColor &entryBackground, const QColor &entryColor);
+    // The colour of the refusal written into the pane when a line is too long to send.
+    QColor ErrorColor = Qt::red;
     void ApplyFont(const QFont &font);
     // "/msg " user " " text, sent even when the text is empty; the text goes to the history.
     void Send();

@@ -51,6 +51,19 @@ void tEntryLine::addHistory(const QString &text)
     m_host.HistoryInserted(text);
 }
 
+void tEntryLine::sendPrefixed(const QString &prefix)
+{
+    const QStringList lines = entryLines(m_host.EntryText());
+    if (!allFit(prefix, lines))
+        return;
+    for (const QString &text : lines) {
+        addHistory(text);
+        send(prefix + text);
+    }
+    m_host.SetEntryText(QString());
+    m_host.Refocus();
+}
+
 void tEntryLine::Send()
 {
     if (!m_host.LoggedOn())
@@ -84,16 +97,7 @@ void tEntryLine::Emote()
         Whisper();
         return;
     }
-    const QString prefix = QStringLiteral("/me ");
-    const QStringList lines = entryLines(m_host.EntryText());
-    if (!allFit(prefix, lines))
-        return;
-    for (const QString &text : lines) {
-        addHistory(text);
-        send(prefix + text);
-    }
-    m_host.SetEntryText(QString());
-    m_host.Refocus();
+    sendPrefixed(QStringLiteral("/me "));
 }
 
 void tEntryLine::Whisper()
@@ -105,16 +109,7 @@ void tEntryLine::Whisper()
         m_host.Refocus();
         return;
     }
-    const QString prefix = QStringLiteral("/w ") + (def.isEmpty() ? user : def) + QLatin1Char(' ');
-    const QStringList lines = entryLines(m_host.EntryText());
-    if (!allFit(prefix, lines))
-        return;
-    for (const QString &text : lines) {
-        addHistory(text);
-        send(prefix + text);
-    }
-    m_host.SetEntryText(QString());
-    m_host.Refocus();
+    sendPrefixed(QStringLiteral("/w ") + (def.isEmpty() ? user : def) + QLatin1Char(' '));
 }
 
 void tEntryLine::offerReply(int index)

@@ -99,6 +99,8 @@ private:
     void send(const QString &text);
     // False, after the error line and a refocus, when "prefix + line" is too long for any line.
     bool allFit(const QString &prefix, const QStringList &lines);
+    // Each line of the entry text as "prefix + line", into the history; the entry line emptied.
+    void sendPrefixed(const QString &prefix);
     void addHistory(const QString &text);
     void offerReply(int index);
     int historyIndexOf(const QString &text) const;

@@ -15,8 +15,10 @@
 #include "profile/Profile.h"
 #include "ui/ChatForm.h"
 #include "ui/TabEdit.h"
+#include "ui/TranscriptView.h"
 #include "ui/UserListView.h"
 #include "ui/WhisperForm.h"
+#include "view/EntryLine.h"
 
 namespace {
 // A window offline with three channel users and a custom list; lines it sends stay in the queue.
@@ -268,6 +270,15 @@ private slots:
         QCOMPARE(p.w->bcChat().Queue(), (QStringList{"/msg Bob yo\r", "/msg Bob \r"}));
         QCOMPARE(bob->edWEnter->history().value(1), QStringLiteral("yo"));
         QCOMPARE(bob->edWEnter->text(), QString());
+        // Past the connection's limit (a name longer than the entry line allows for): nothing goes out.
+        const QString longName(100, QLatin1Char('n')), longText(tEntryLine::MaxTextLength, QLatin1Char('x'));
+        TfrmWhisper *far = p.w->OpenWhisperWindow(longName);
+        far->edWEnter->setText(longText);
+        QTest::keyClick(far->edWEnter, Qt::Key_Return);
+        QCOMPARE(p.w->bcChat().Queue().size(), 2);
+        QCOMPARE(far->edWEnter->text(), longText);
+        QVERIFY(far->findChild<TTranscriptView *>()->toPlainText().contains(tEntryLine::TooLongText));
+        far->close();
 
         QPointer<TfrmWhisper> gone = bob;
         QTest::keyClick(bob->edWEnter, Qt::Key_Escape);
