@@ -26,11 +26,6 @@ public:
         AskYesNoCancel(question, [done = std::move(done)](Answer a) { done(a == Answer::Yes ? Answer::Yes : Answer::No); });
     }
     virtual void AskText(const QString &title, const QString &prompt, const QString &preset, TextFn done) = 0;
-    // A question with Yes and No only; answers Yes or No.
-    virtual void AskYesNo(const QString &question, AnswerFn done)
-    {
-        AskYesNoCancel(question, [done = std::move(done)](Answer a) { done(a == Answer::Yes ? Answer::Yes : Answer::No); });
-    }
     // `filter` in Qt's form, e.g. "Chat Files (*.ch5)"; the file must exist.
     virtual void OpenFile(const QString &title, const QString &filter, const QString &folder, PathFn done) = 0;
     // Asks before an existing file is overwritten; `suffix` is added to a name typed without one.
@@ -49,7 +44,6 @@ public:
     void AskYesNoCancel(const QString &question, AnswerFn done) override;
     void AskYesNo(const QString &question, AnswerFn done) override;
     void AskText(const QString &title, const QString &prompt, const QString &preset, TextFn done) override;
-    void AskYesNo(const QString &question, AnswerFn done) override;
     void OpenFile(const QString &title, const QString &filter, const QString &folder, PathFn done) override;
     void SaveFile(const QString &title, const QString &filter, const QString &suffix, const QString &folder,
                   PathFn done) override;
