@@ -1,7 +1,11 @@
 // The receive path: bytes from the server, cut in arbitrary chunks, through the connection's
-// framing, both interpreters, the session and the channel event handling over a fake window.
+// framing, both interpreters, the session and the channel event handling over a fake window, on to
+// the automation (every switch on, a few entries in each list) and the account lookup.
 // Input: one flags byte, one chunking seed byte, then the bytes as they arrive.
 #include "FuzzSupport.h"
+
+#include "automation/AccountLookup.h"
+#include "automation/Automation.h"
 
 #include "net/ChatInterface.h"
 #include "net/Interpreters.h"
@@ -23,6 +27,55 @@ struct NoSound : tSoundPlayer
     void PlaySound(const QString &) override {}
 };
 
+// The automation's view of the window: what it sends goes to the chat pane, so a reply that
+// feeds on hostile text is laid out too.
+struct AutomationHost : tAutomationHost
+{
+    tProfile &profile;
+    tChannelUsers &users;
+    tTranscript &chat;
+    int sent = 0;
+    AutomationHost(tProfile &p, tChannelUsers &u, tTranscript &c) : profile(p), users(u), chat(c) {}
+
+    void SendLine(const QString &text, LineClass) override
+    {
+        ++sent;
+        chat.WriteLine(text, Qt::black);
+    }
+    void EchoOwnText(const QString &text) override { chat.WriteLine(text, Qt::black); }
+    void WriteOwnLine(const QString &text) override { chat.WriteLine(text, Qt::black); }
+    void WriteLine(const QString &text, int) override { chat.WriteLine(text, Qt::black); }
+    bool LoggedOn() const override { return true; }
+    QString UniqueName() const override { return QStringLiteral("Tester"); }
+    QString CurrentServer() const override { return QStringLiteral("127.0.0.1"); }
+    QString CurrentChannel() const override { return users.CurrentChannel; }
+    QStringList ChannelUsers() const override
+    {
+        QStringList names;
+        for (int i = 0; i < users.ChannelUserCount(); ++i)
+            names << users.At(i).Name;
+        return names;
+    }
+    QString IgnorePrefix() const override { return QStringLiteral("!"); }
+    tProfile &Profile() override { return profile; }
+    void RunConnectAction() override {}
+};
+
+// The automation as the window plugs it in: information lines also reach the account lookup.
+struct Automation : tAutomation
+{
+    tAccountLookup &lookup;
+    Automation(tAutomationHost &host, QStringList &lines, QString &name, QString &target, tAccountLookup &l)
+        : tAutomation(host, lines, name, target), lookup(l)
+    {
+    }
+    void ParseAccountInfo(const QString &line) override
+    {
+        tAutomation::ParseAccountInfo(line);
+        lookup.ParseAccountInfo(line);
+    }
+};
+
 struct Client : tSessionHost, tChannelHost
 {
     tProfile profile;
@@ -39,6 +92,13 @@ struct Client : tSessionHost, tChannelHost
     tSession session{profile, ci, bc, tc, *this};
     tChannelEvents events{profile, users, replies, log, sound, *this};
     bool whisperVisible = true;
+    AutomationHost host{profile, users, chat};
+    tAccountLookup lookup{profile, [this](const QString &lead, const QString &body, const QColor &c, const QColor &) {
+                              chat.WriteLine(lead + body, c);
+                          }};
+    QStringList textLines{QStringLiteral("first <user>"), QString(), QStringLiteral("third")};
+    QString textName{QStringLiteral("recital.txt")}, textTarget{QStringLiteral("Bob")};
+    Automation automation{host, textLines, textName, textTarget, lookup};
 
     Client()
     {
@@ -50,6 +110,32 @@ struct Client : tSessionHost, tChannelHost
         bc.UserName = QStringLiteral("Tester");
         session.Bind();
         events.Bind(bc, tc);
+        events.SetAutomation(&automation);
+        automation.SetRandom([](int n) { return n > 0 ? n - 1 : 0; });
+
+        // Every switch on and a few entries in every list, so that every rule can fire.
+        tChatSettings &s = profile.Settings;
+        for (auto set : {&tChatSettings::setMasterEvents, &tChatSettings::setRespondPhrases,
+                         &tChatSettings::setRespondWhispers, &tChatSettings::setRespondJoins,
+                         &tChatSettings::setAutoBan, &tChatSettings::setRespondTimers})
+            (s.*set)(true);
+        profile.OwnerList = {QStringLiteral("Boss"), QStringLiteral("alice")};
+        profile.MemberList = {QStringLiteral("Bob")};
+        profile.PhraseList = {QStringLiteral("hello"), QStringLiteral("bot"), QString()};
+        profile.WhisperList = {QStringLiteral("help"), QStringLiteral("")};
+        profile.PhraseRes = {QStringList{QStringLiteral("Hi <user> [<parameter>]"), QStringLiteral("<channel>")},
+                             QStringList{QStringLiteral("/w <user> <parameter>")}, QStringList{}};
+        profile.WhiserRes = {QStringList{QStringLiteral("/w <user> later")}, QStringList{}, QStringList{QString()}};
+        profile.UserJoinList = {QStringLiteral("Bob"), QStringLiteral("Alice")};
+        profile.UserRes = {QStringList{QStringLiteral("Welcome <user>")}, QStringList{QStringLiteral("<server>")}, QStringList{}};
+        profile.BanList = {QStringLiteral("[clan]"), QString(), QStringLiteral("b")};
+        profile.NoBanList = {QStringLiteral("Bob")};
+        profile.TimerList = {QStringLiteral("Welcome to <channel>!"), QStringLiteral("every tick"), QStringLiteral("bad")};
+        profile.IntervalList = {QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("abc")};
+        profile.MacroKeys = {QStringLiteral("a")};
+        profile.MacroList = {QStringLiteral("/kick <user> <parameter>")};
+        for (int i = 0; i < ProductActionCount; ++i)
+            profile.Actions[i] = i % 2 ? QStringLiteral("None") : QStringLiteral("/ban <user> product");
     }
 
     void SetStatus(int, const QString &) override {}
@@ -96,6 +182,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     c.profile.Settings.setAcceptSounds(flags & 8);
     if (flags & 16)
         c.session.SetPaused(true);
+    c.profile.Settings.setBanAllExcept(flags & 32);
+    c.profile.Settings.setJoinResponse(flags & 64 ? QStringLiteral("Hello <user>, from <channel>") : QString());
+    if (flags & 128)
+        c.automation.StartRecital();
     while (size > 0) {
         state = state * 1103515245u + 12345u;
         // Mostly small pieces, sometimes a byte at a time, sometimes everything left.
@@ -105,7 +195,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         c.ci.receiveBytes(reinterpret_cast<const char *>(data), qsizetype(n));
         data += n;
         size -= n;
+        // The one-second duty now and then: timed messages and the recital, over what arrived.
+        if ((state >> 20) % 4 == 0)
+            c.automation.TimerTimer();
     }
+    for (int i = 0; i < 3; ++i)
+        c.automation.TimerTimer();
+    // The account lists stay parallel whatever the information lines said.
+    QC_FUZZ_CHECK(c.profile.AccountList.size() == c.profile.NumberList.size());
     if (flags & 16)
         c.session.SetPaused(false);
     // Whatever arrived, every icon names an image of the table (the list draws it) and the caption

@@ -162,7 +162,8 @@ bool tWineRegistry::load(QStringList &lines) const
     QFile f(m_file);
     if (!QFileInfo(m_file).isFile() || !f.open(QIODevice::ReadOnly) || f.size() > MaxFileSize)
         return false;
-    const QByteArray bytes = f.read(MaxFileSize + 1);
+    // Sized by the file where it has one: asking for the limit would allocate all of it.
+    const QByteArray bytes = f.read((f.isSequential() ? MaxFileSize : qMin(f.size(), MaxFileSize)) + 1);
     if (f.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
         return false;
     lines = QString::fromLatin1(bytes).split(QLatin1Char('\n'));
@@ -290,8 +291,8 @@ bool tIniRegistry::WriteString(const QString &key, const QString &name, const QS
     const QString section = sectionOf(ini, key);
     if (section.isEmpty())
         return false;
-    ini.WriteString(section, name, value);
-    return ini.Save(m_path);
+    // A line break cannot be stored in an INI line: refused, and said so.
+    return ini.WriteString(section, name, value) && ini.Save(m_path);
 }
 
 std::unique_ptr<tGameRegistry> MakeGameRegistry(const QString &programFolder)

@@ -15,7 +15,8 @@ bool ReadRecitalLines(const QString &path, QStringList &lines)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly) || f.size() > MaxTextFileSize)
         return false;
-    const QByteArray bytes = f.read(MaxTextFileSize);
+    // Sized by the file where it has one: asking for the limit would allocate all of it.
+    const QByteArray bytes = f.read(f.isSequential() ? MaxTextFileSize : f.size());
     lines = ansi::fromBytes(bytes).split(QLatin1Char('\n'));
     for (QString &l : lines)
         if (l.endsWith(QLatin1Char('\r')))

@@ -46,7 +46,8 @@ bool tIniFile::Load(const QString &path)
         return false;
     if (f.size() > MaxFileSize)
         return false;
-    const QByteArray bytes = f.read(MaxFileSize + 1);
+    // Sized by the file where it has one: asking for the limit would allocate all of it.
+    const QByteArray bytes = f.read((f.isSequential() ? MaxFileSize : qMin(f.size(), MaxFileSize)) + 1);
     if (bytes.size() > MaxFileSize)
         return false;
     Parse(bytes);

@@ -27,7 +27,8 @@ bool ReadListFile(const QString &path, QStringList &lines)
     QFile f(path);
     if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = f.read(MaxListFile + 1);
+    // Sized by the file: asking for the limit would allocate all of it for every list read.
+    const QByteArray bytes = f.read(qMin(f.size(), MaxListFile) + 1);
     if (f.error() != QFileDevice::NoError || bytes.size() > MaxListFile)
         return false;
     // CR LF, LF or CR ends a line; a last line without an end still counts.

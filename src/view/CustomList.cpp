@@ -63,7 +63,8 @@ QStringList Read(const QString &path)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray bytes = f.read(MaxFileSize + 1);
+    // Sized by the file where it has one: asking for the limit would allocate all of it.
+    const QByteArray bytes = f.read((f.isSequential() ? MaxFileSize : qMin(f.size(), MaxFileSize)) + 1);
     if (bytes.size() > MaxFileSize || bytes.isEmpty())
         return {};
     QStringList lines = ansi::fromBytes(bytes).split(QLatin1Char('\n'));

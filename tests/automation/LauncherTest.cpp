@@ -165,6 +165,8 @@ private slots:
         QCOMPARE(v, QStringLiteral("a;b"));
         QVERIFY(r.WriteString(tLauncher::ServerListKey, tLauncher::ServerListValue, "b;a"));
         QVERIFY(!r.WriteString("Software\\Other", "x", "y"));
+        // A line break cannot be stored: the write fails instead of claiming success.
+        QVERIFY(!r.WriteString(tLauncher::ServerListKey, tLauncher::ServerListValue, "c\nd"));
         QVERIFY(tIniRegistry(path).ReadString(tLauncher::ServerListKey, tLauncher::ServerListValue, v));
         QCOMPARE(v, QStringLiteral("b;a"));
     }
