@@ -17,45 +17,11 @@
 #include "profile/Profile.h"
 #include "ui/ChatForm.h"
 #include "view/ChannelUsers.h"
+#include "../BenchSupport.h"
+
+using namespace bench;
 
 namespace {
-
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-struct GapMeter
-{
-    QTimer timer;
-    QElapsedTimer clock;
-    qint64 last = 0, worst = 0;
-    GapMeter()
-    {
-        timer.setInterval(0);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const qint64 now = clock.nsecsElapsed();
-            worst = qMax(worst, now - last);
-            last = now;
-        });
-    }
-    void start()
-    {
-        worst = 0;
-        clock.start();
-        last = 0;
-        timer.start();
-    }
-    double stop()
-    {
-        timer.stop();
-        return worst / 1e6;
-    }
-};
 
 QByteArray userLine(const char *code, int i)
 {
