@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "profile/ChatIni.h"
+#include "view/ChatDefs.h"
 
 namespace {
 
@@ -159,12 +160,8 @@ bool tWineRegistry::Exists(const QString &prefix)
 
 bool tWineRegistry::load(QStringList &lines) const
 {
-    QFile f(m_file);
-    if (!QFileInfo(m_file).isFile() || !f.open(QIODevice::ReadOnly) || f.size() > MaxFileSize)
-        return false;
-    // Sized by the file where it has one: asking for the limit would allocate all of it.
-    const QByteArray bytes = f.read((f.isSequential() ? MaxFileSize : qMin(f.size(), MaxFileSize)) + 1);
-    if (f.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
+    QByteArray bytes;
+    if (!QFileInfo(m_file).isFile() || !records::readBounded(m_file, MaxFileSize, bytes))
         return false;
     lines = QString::fromLatin1(bytes).split(QLatin1Char('\n'));
     return true;

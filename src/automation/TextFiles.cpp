@@ -1,9 +1,8 @@
 #include "automation/Automation.h"
 
-#include <QFile>
-
 #include "net/Ansi.h"
 #include "profile/Profile.h"
+#include "view/ChatDefs.h"
 
 namespace {
 // Larger than any text file worth reciting into a channel.
@@ -12,11 +11,9 @@ constexpr qint64 MaxTextFileSize = 16 * 1024 * 1024;
 
 bool ReadRecitalLines(const QString &path, QStringList &lines)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxTextFileSize)
+    QByteArray bytes;
+    if (!records::readBounded(path, MaxTextFileSize, bytes))
         return false;
-    // Sized by the file where it has one: asking for the limit would allocate all of it.
-    const QByteArray bytes = f.read(f.isSequential() ? MaxTextFileSize : f.size());
     lines = ansi::fromBytes(bytes).split(QLatin1Char('\n'));
     for (QString &l : lines)
         if (l.endsWith(QLatin1Char('\r')))

@@ -1,6 +1,7 @@
 #include "profile/ChatIni.h"
 
 #include "net/Ansi.h"
+#include "view/ChatDefs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -41,14 +42,8 @@ const QString kResponse = QStringLiteral("Response");
 bool tIniFile::Load(const QString &path)
 {
     m_lines.clear();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    if (f.size() > MaxFileSize)
-        return false;
-    // Sized by the file where it has one: asking for the limit would allocate all of it.
-    const QByteArray bytes = f.read((f.isSequential() ? MaxFileSize : qMin(f.size(), MaxFileSize)) + 1);
-    if (bytes.size() > MaxFileSize)
+    QByteArray bytes;
+    if (!records::readBounded(path, MaxFileSize, bytes))
         return false;
     Parse(bytes);
     return true;

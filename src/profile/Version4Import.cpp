@@ -1,9 +1,9 @@
 #include "profile/Version4Import.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "net/Ansi.h"
+#include "view/ChatDefs.h"
 #include "profile/Profile.h"
 
 namespace {
@@ -24,12 +24,8 @@ void addLines(QStringList &list, const QStringList &lines, How how)
 bool ReadListFile(const QString &path, QStringList &lines)
 {
     lines.clear();
-    QFile f(path);
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
-        return false;
-    // Sized by the file: asking for the limit would allocate all of it for every list read.
-    const QByteArray bytes = f.read(qMin(f.size(), MaxListFile) + 1);
-    if (f.error() != QFileDevice::NoError || bytes.size() > MaxListFile)
+    QByteArray bytes;
+    if (!QFileInfo(path).isFile() || !records::readBounded(path, MaxListFile, bytes))
         return false;
     // CR LF, LF or CR ends a line; a last line without an end still counts.
     qsizetype start = 0;

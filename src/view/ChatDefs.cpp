@@ -60,7 +60,8 @@ bool readBounded(const QString &path, qint64 maxBytes, QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray read = file.read(maxBytes + 1);
+    // Sized by the file where it has one: asking for the limit would allocate all of it each time.
+    QByteArray read = file.read((file.isSequential() ? maxBytes : qMin(file.size(), maxBytes)) + 1);
     if (file.error() != QFileDevice::NoError || read.size() > maxBytes)
         return false;
     bytes = std::move(read);

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "net/Ansi.h"
+#include "view/ChatDefs.h"
 
 namespace customlist {
 
@@ -60,12 +61,8 @@ constexpr qint64 MaxFileSize = 1 << 20;
 
 QStringList Read(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    // Sized by the file where it has one: asking for the limit would allocate all of it.
-    const QByteArray bytes = f.read((f.isSequential() ? MaxFileSize : qMin(f.size(), MaxFileSize)) + 1);
-    if (bytes.size() > MaxFileSize || bytes.isEmpty())
+    QByteArray bytes;
+    if (!records::readBounded(path, MaxFileSize, bytes) || bytes.isEmpty())
         return {};
     QStringList lines = ansi::fromBytes(bytes).split(QLatin1Char('\n'));
     if (lines.last().isEmpty())

@@ -387,7 +387,8 @@ bool tRtfReader::ReadFile(const QString &path, QTextDocument &doc)
     QFile f(path);
     if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = f.read(MaxInput);
+    // Sized by the file: asking for the limit would allocate all of it each time.
+    const QByteArray bytes = f.read(qMin(f.size(), MaxInput));
     if (f.error() != QFileDevice::NoError)
         return false;
     return Read(bytes, doc);
