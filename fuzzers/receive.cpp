@@ -61,20 +61,6 @@ struct AutomationHost : tAutomationHost
     void RunConnectAction() override {}
 };
 
-// The automation as the window plugs it in: information lines also reach the account lookup.
-struct Automation : tAutomation
-{
-    tAccountLookup &lookup;
-    Automation(tAutomationHost &host, QStringList &lines, QString &name, QString &target, tAccountLookup &l)
-        : tAutomation(host, lines, name, target), lookup(l)
-    {
-    }
-    void ParseAccountInfo(const QString &line) override
-    {
-        tAutomation::ParseAccountInfo(line);
-        lookup.ParseAccountInfo(line);
-    }
-};
 
 struct Client : tSessionHost, tChannelHost
 {
@@ -98,7 +84,7 @@ struct Client : tSessionHost, tChannelHost
                           }};
     QStringList textLines{QStringLiteral("first <user>"), QString(), QStringLiteral("third")};
     QString textName{QStringLiteral("recital.txt")}, textTarget{QStringLiteral("Bob")};
-    Automation automation{host, textLines, textName, textTarget, lookup};
+    tAutomation automation{host, textLines, textName, textTarget};
 
     Client()
     {
@@ -110,6 +96,8 @@ struct Client : tSessionHost, tChannelHost
         bc.UserName = QStringLiteral("Tester");
         session.Bind();
         events.Bind(bc, tc);
+        // As the window plugs it in: information lines also reach the account lookup.
+        automation.SetAccountLookup(&lookup);
         events.SetAutomation(&automation);
         automation.SetRandom([](int n) { return n > 0 ? n - 1 : 0; });
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "automation/AccountLookup.h"
 #include "automation/AutomationHost.h"
 #include "automation/Variables.h"
 #include "view/ChannelEvents.h"
@@ -37,6 +38,13 @@ public:
     void RunProductAction(const QString &user, const QString &product) override;
     // Commands whispered by other users; no switch governs them.
     void RunRemoteCommand(const QString &commander, const QString &text) override;
+    // Information lines go on to the account lookup, when one is given.
+    void SetAccountLookup(tAccountLookup *lookup) { m_accounts = lookup; }
+    void ParseAccountInfo(const QString &line) override
+    {
+        if (m_accounts)
+            m_accounts->ParseAccountInfo(line);
+    }
 
     // The one-second tick: timed messages, then the text file step; nothing while not logged on.
     void TimerTimer();
@@ -58,6 +66,7 @@ public:
 
 private:
     using LineClass = TBnetChat::LineClass;
+    tAccountLookup *m_accounts = nullptr;
     void send(const QString &text, LineClass cls);
     void respond(const QString &user, const QString &message, bool on, const QStringList &phrases,
                  const std::array<QStringList, 3> &responses);

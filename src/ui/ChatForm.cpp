@@ -105,7 +105,6 @@ void TfrmChat::bindEvents()
 {
     m_session.Bind();
     m_events.Bind(m_bcChat, m_tcChat);
-    m_events.SetAutomation(&m_accountHooks);
     m_users.SetPersonalIcons(QStringList());
     connect(&m_users, &tChannelUsers::captionChanged, this, [this](const QString &caption) { edChannel->setText(caption); });
     connect(&m_session, &tSession::stateChanged, this, &TfrmChat::UpdateActions);

@@ -10,7 +10,7 @@
 #include "net/Interpreters.h"
 #include "profile/ChatIni.h"
 #include "profile/ProfileFiles.h"
-#include "ui/AccountHooks.h"
+#include "automation/AccountLookup.h"
 #include "ui/ChatActions.h"
 #include "ui/PaneLayout.h"
 #include "ui/ProfileActions.h"
@@ -113,8 +113,8 @@ public:
     std::function<void(const QString &text)> MessageBoxHandler;
     // Replaces the sound player (tests record instead of playing); null restores the real one.
     void SetSoundPlayer(tSoundPlayer *player) { m_player = player ? player : &m_qtPlayer; }
-    // The automation's hooks; the account lookup sees the information lines either way.
-    void SetAutomation(tAutomationHooks *hooks) { m_accountHooks.Automation = hooks; }
+    // The automation plugged into the channel handlers; it hands information lines on to the account lookup.
+    void SetAutomation(tAutomationHooks *hooks) { m_events.SetAutomation(hooks); }
     tAccountLookup &Accounts() { return m_accountLookup; }
     // Responses, remote commands, timed messages, macros and the text file sender
     // (ChatFormAutomation.cpp), and the one-second Timer that drives them.
@@ -338,7 +338,6 @@ private:
     tSession m_session;
     tChannelEvents m_events;
     tAccountLookup m_accountLookup;
-    TAccountHooks m_accountHooks{m_accountLookup};
     QStringListModel m_defModel;
     QTimer m_blinkStop;
     int m_flashTime = 0; // the caret's blink period while it blinks

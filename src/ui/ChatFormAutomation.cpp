@@ -88,6 +88,7 @@ void TChatAutomation::RunConnectAction()
 void TfrmChat::setupAutomation()
 {
     m_automation = new TChatAutomation(*this);
+    m_automation->Automation.SetAccountLookup(&m_accountLookup);
     SetAutomation(&m_automation->Automation);
     m_bcChat.OnLinesDropped = [this] {
         WriteError(QStringLiteral("Send queue full: automatic lines dropped."));
