@@ -202,9 +202,9 @@ public:
     void SaveToolbar();
     void BuildToolbar();
     void BuildFavorites();
-    // Fills `menu` with the sounds; they go to the user `user` names when clicked, to the channel
+    // Fills `menu` with the sounds of `tree`; they go to the user `user` names when clicked, to the channel
     // when `user` is null. AddUserSoundMenu keeps such a menu filled on every rebuild.
-    void FillSoundMenu(QMenu *menu, const std::function<QString()> &user);
+    void FillSoundMenu(QMenu *menu, const std::function<QString()> &user, const tSoundTree &tree);
     void AddUserSoundMenu(QMenu *menu, const std::function<QString()> &user);
     tChatTools &Tools() { return *m_tools; }
     // The favourite button the mouse last moved over (-1: none).
@@ -274,6 +274,8 @@ private:
     friend class TChatAutomation;
     void buildBars();
     void favoriteMenu(int which);
+    // Removes a sound menu's entries after the first `keep`, with their sub-menus.
+    void clearSoundEntries(QMenu *menu, int keep);
     void bindHelpActions();
     void createHelpWindow();
 

@@ -323,9 +323,8 @@ void TfrmChat::favoriteMenu(int which)
     }
 }
 
-void TfrmChat::FillSoundMenu(QMenu *menu, const std::function<QString()> &user)
+void TfrmChat::FillSoundMenu(QMenu *menu, const std::function<QString()> &user, const tSoundTree &tree)
 {
-    const tSoundTree tree = ListSounds(m_programFolder);
     const QIcon folderIcon = ToolIcon(ToolImage::Folder), soundIcon = ToolIcon(ToolImage::Sound);
     const auto add = [this, &user, &soundIcon](QMenu *to, const tSoundEntry &sound) {
         // A "&" in a file name is shown, not taken for a mnemonic.
@@ -354,7 +353,9 @@ void TfrmChat::FillSoundMenu(QMenu *menu, const std::function<QString()> &user)
 void TfrmChat::AddUserSoundMenu(QMenu *menu, const std::function<QString()> &user)
 {
     m_userSoundMenus.append({menu, user});
-    FillSoundMenu(menu, user);
+    // Before start-up the Sounds menus are built with it, from the program folder set by then.
+    if (m_startedUp)
+        FillSoundMenu(menu, user, ListSounds(m_programFolder));
 }
 
 void TfrmChat::ShowUrl(const QString &caption, const QString &address)

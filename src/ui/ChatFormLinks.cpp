@@ -26,27 +26,27 @@ void TfrmChat::BuildSoundMenus()
 {
     if (!m_soundsFolderExists)
         return;
-    // "&Refresh Sound List" and its separator stay.
-    const QList<QAction *> entries = m_actions->mnuSounds->actions();
-    for (int i = 2; i < entries.size(); ++i) {
-        m_actions->mnuSounds->removeAction(entries[i]);
-        if (QMenu *sub = entries[i]->menu())
-            sub->deleteLater();
-        if (entries[i]->parent() == m_actions->mnuSounds)
-            entries[i]->deleteLater();
-    }
-    FillSoundMenu(m_actions->mnuSounds, nullptr);
+    // The folder is listed once for every menu; "&Refresh Sound List" and its separator stay.
+    const tSoundTree tree = ListSounds(m_programFolder);
+    clearSoundEntries(m_actions->mnuSounds, 2);
+    FillSoundMenu(m_actions->mnuSounds, nullptr, tree);
     for (const auto &m : std::as_const(m_userSoundMenus)) {
         if (!m.first)
             continue;
-        for (QAction *a : m.first->actions()) {
-            m.first->removeAction(a);
-            if (QMenu *sub = a->menu())
-                sub->deleteLater();
-            if (a->parent() == m.first)
-                a->deleteLater();
-        }
-        FillSoundMenu(m.first, m.second);
+        clearSoundEntries(m.first, 0);
+        FillSoundMenu(m.first, m.second, tree);
+    }
+}
+
+void TfrmChat::clearSoundEntries(QMenu *menu, int keep)
+{
+    const QList<QAction *> entries = menu->actions();
+    for (qsizetype i = keep; i < entries.size(); ++i) {
+        menu->removeAction(entries[i]);
+        if (QMenu *sub = entries[i]->menu())
+            sub->deleteLater();
+        if (entries[i]->parent() == menu)
+            entries[i]->deleteLater();
     }
 }
 
