@@ -64,7 +64,10 @@ void tTranscript::WriteLine(const QString &lead, const QString &body, const QStr
                             const QColor &leadColor, const QColor &bodyColor, const QColor &tailColor)
 {
     beginBatch();
-    m_cursor.movePosition(QTextCursor::End);
+    // Only this object writes, so the cursor is already at the end; moving it there anyway would
+    // lay out (shape) the previous line on every write, most of the cost of a flood.
+    if (!m_cursor.atEnd())
+        m_cursor.movePosition(QTextCursor::End);
     if (!m_empty)
         m_cursor.insertBlock();
     m_empty = false;
