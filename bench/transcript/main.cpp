@@ -1,4 +1,6 @@
-// Usage: bench_transcript [lines [client]]   (default 100000; offscreen; "client" skips the baseline)
+// Usage: bench_transcript [lines [client|display]]   (default 100000)
+// Offscreen by default; "client" skips the baseline; "display" runs both in real windows on an X
+// display, starting a virtual one with xvfb-run when there is none.
 //
 // Sends a burst of talk lines from the stand-in gateway through a real socket into a logged-on
 // client (connection, interpreters, channel handlers, transcript and session log) and reports the
@@ -45,8 +47,19 @@ QByteArray talkLine(int i)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const QByteArray mode = argc > 2 ? argv[2] : "";
+    if (mode == "display") {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            char xvfb[] = "xvfb-run", auto_[] = "-a", s[] = "-s", screen[] = "-screen 0 1400x1000x24";
+            char *args[] = {xvfb, auto_, s, screen, argv[0], argv[1], argv[2], nullptr};
+            execvp(xvfb, args);
+            perror("xvfb-run (Debian package xvfb)");
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    } else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     const int n = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
 
@@ -126,7 +139,7 @@ int main(int argc, char **argv)
     const long clientPeak = peakRssKb();
     const int kept = w.ChatText().LineCount();
 
-    if (argc > 2 && QByteArray(argv[2]) == "client") {
+    if (mode == "client") {
         printf("client   lines/s           %.0f  (%.2f s), longest stall %.1f ms\n", n / clientSecs, clientSecs, clientGap);
         return 0;
     }
@@ -155,6 +168,7 @@ int main(int argc, char **argv)
     const double bareSecs = clock.nsecsElapsed() / 1e9;
     const double bareGap = gaps.stop();
 
+    printf("platform                   %s\n", qPrintable(QGuiApplication::platformName()));
     printf("lines                      %d (pane capacity %d, kept %d)\n", n, w.ChatText().Capacity(), kept);
     printf("client   lines/s           %.0f  (%.2f s)\n", n / clientSecs, clientSecs);
     printf("client   longest stall     %.1f ms\n", clientGap);
