@@ -278,6 +278,8 @@ private slots:
         Client c(live.port());
         c.profile.Settings.setAutoReconnect(autoReconnect);
         c.session.ConnectAction();
+        // The gateway's first channel is not the home channel: wait for the home one.
+        QTRY_COMPARE(c.users.CurrentChannel, QStringLiteral("Blizzard Chat 1"));
         QTRY_COMPARE(c.users.ChannelUserCount(), 1);
         c.chat.Clear();
         live.dropAll();
