@@ -14,7 +14,6 @@ tTranscript::tTranscript(const QString &name, int capacity, QObject *parent)
     m_doc->setDocumentLayout(new QPlainTextDocumentLayout(m_doc));
     // No undo: a transcript is never edited back, and the undo stack would grow with every line.
     m_doc->setUndoRedoEnabled(false);
-    m_doc->setMaximumBlockCount(m_capacity);
     m_cursor = QTextCursor(m_doc);
 }
 
@@ -89,7 +88,25 @@ void tTranscript::Flush()
         return;
     m_inBatch = false;
     m_cursor.endEditBlock();
+    dropOldest();
     emit written();
+}
+
+// The document's own block limit selects the excess block by block, laying out (shaping) every line
+// it is about to delete; one selection by position, in an edit of its own, lays out none.
+void tTranscript::dropOldest()
+{
+    const int excess = m_doc->blockCount() - m_capacity;
+    if (excess <= 0)
+        return;
+    QTextCursor c(m_doc);
+    c.beginEditBlock();
+    c.setPosition(m_doc->findBlockByNumber(excess).position(), QTextCursor::KeepAnchor);
+    // The new first line keeps its own character format, not the removed first line's.
+    const QTextCharFormat kept = c.blockCharFormat();
+    c.removeSelectedText();
+    c.setBlockCharFormat(kept);
+    c.endEditBlock();
 }
 
 void tTranscript::Clear()

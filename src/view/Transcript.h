@@ -53,6 +53,7 @@ signals:
 
 private:
     void beginBatch();
+    void dropOldest();
     const QTextCharFormat &formatFor(int part, const QColor &color);
 
     QString m_name;
