@@ -345,9 +345,11 @@ void DeleteOldFiles(const QString &path)
     const QString base = ProfileBaseName(path);
     const QFileInfo profileFile(path);
     for (const QString &suffix : oldLayoutSuffixes()) {
-        // A profile saved as "name.own" is itself named like an older list file.
-        if (QFileInfo(base + suffix) != profileFile)
-            QFile::remove(base + suffix);
+        // A profile saved as "name.own" is itself named like an older list file. Comparing resolves
+        // both paths, so only files that are there are compared.
+        const QFileInfo old(base + suffix);
+        if (old.exists() && old != profileFile)
+            QFile::remove(old.filePath());
     }
 }
 
