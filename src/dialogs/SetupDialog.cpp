@@ -217,8 +217,11 @@ QWidget *TfrmSetup::buildGeneral()
     };
     connect(btnAddServer, &QPushButton::clicked, this, [this, showServers] {
         const auto answer = m_prompts.AskText(this, QStringLiteral("New Server"), QStringLiteral("Enter address of new server:"));
-        if (answer && m_model.AddServer(*answer) >= 0)
+        QString error;
+        if (answer && m_model.AddServer(*answer, &error) >= 0)
             showServers(0);
+        else if (!error.isEmpty())
+            m_prompts.Message(this, error);
     });
     connect(btnDeleteServer, &QPushButton::clicked, this, [this, showServers] {
         const int row = lstServer->selectedItems().isEmpty() ? -1 : lstServer->currentRow();

@@ -1,5 +1,7 @@
 #include "dialogs/SetupModel.h"
 
+#include "net/ServerAddress.h"
+
 #include <utility>
 
 namespace {
@@ -245,10 +247,16 @@ void tSetupModel::SetOption(int row, const QString &value)
     Mark();
 }
 
-int tSetupModel::AddServer(const QString &address)
+int tSetupModel::AddServer(const QString &address, QString *error)
 {
     if (address.isEmpty())
         return -1;
+    const tServerAddress parsed = ParseServerAddress(address, 1);
+    if (!parsed.Valid()) {
+        if (error)
+            *error = parsed.Error;
+        return -1;
+    }
     Servers.prepend(address);
     Mark();
     return 0;

@@ -90,7 +90,9 @@ public:
     void SetMasterEvents(bool on);
     void SetOption(int row, const QString &value);
     // Servers: each returns the index to select afterwards (-1 for none).
-    int AddServer(const QString &address); // an empty address adds nothing and returns -1
+    // An empty address adds nothing and returns -1; so does a malformed "host:port", with the reason
+    // in *error.
+    int AddServer(const QString &address, QString *error = nullptr);
     int DeleteServer(int index);
     int MoveServer(int index, int step);
     void SetKeepLog(bool on);

@@ -206,10 +206,13 @@ private slots:
     {
         profile->ServerList = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
         TfrmSetup &d = open();
-        prompts.texts = {QString(), std::nullopt, QStringLiteral("new.host")};
+        prompts.texts = {QString(), std::nullopt, QStringLiteral("new.host:99999"), QStringLiteral("new.host")};
         d.btnAddServer->click(); // empty answer
         d.btnAddServer->click(); // cancelled
+        d.btnAddServer->click(); // malformed port: refused, and the user is told why
         QVERIFY(!profile->Modified);
+        QCOMPARE(prompts.asked.last(), QStringLiteral("message|Server \"new.host:99999\" has an invalid port: write "
+                                                      "host:port with a port from 1 to 65535."));
         d.btnAddServer->click();
         QCOMPARE(prompts.asked.first(), QStringLiteral("New Server|Enter address of new server:"));
         QCOMPARE(d.lstServer->currentRow(), 0);
