@@ -74,7 +74,7 @@ int main(int argc, char **argv)
             ++answers;
     };
 
-    printf("cycle   RSS kB   heap kB   fds   ms/cycle   transcript lines (capacity %d)\n", w.ChatText().Capacity());
+    printf("cycle   RSS kB   heap kB  arena kB   fds   ms/cycle   transcript lines (capacity %d)\n", w.ChatText().Capacity());
     QElapsedTimer clock;
     clock.start();
     qint64 lastMark = 0;
@@ -101,8 +101,11 @@ int main(int argc, char **argv)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (cycle == 10 || cycle == 100 || cycle % 500 == 0 || cycle == cycles) {
             const qint64 now = clock.elapsed();
-            // Heap in use beside the resident size: growth of the one alone is fragmentation.
-            printf("%5d  %7ld  %7ld  %4d   %6.1f     %d\n", cycle, currentRssKb(), long(mallinfo2().uordblks / 1024),
+            // Heap in use and the heap the allocator holds (in use or free) beside the resident size:
+            // growth of the held heap alone is fragmentation.
+            const struct mallinfo2 heap = mallinfo2();
+            printf("%5d  %7ld  %7ld  %8ld  %4d   %6.1f     %d\n", cycle, currentRssKb(), long(heap.uordblks / 1024),
+                   long((heap.arena + heap.hblkhd) / 1024),
                    openDescriptors(),
                    double(now - lastMark) / (cycle - lastCycle), w.ChatText().LineCount());
             fflush(stdout);
