@@ -189,6 +189,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (int i = 0; i < 3; ++i)
         c.automation.TimerTimer();
+    // A macro key over listed users: names the server sent go through the macro's expansion.
+    QString entry = QStringLiteral("typed <user> text");
+    for (int i = 0; i < c.users.ChannelUserCount() && i < 3; ++i)
+        c.automation.RunMacros(QLatin1Char('A'), c.users.At(i).Name, entry);
     // The account lists stay parallel whatever the information lines said.
     QC_FUZZ_CHECK(c.profile.AccountList.size() == c.profile.NumberList.size());
     if (flags & 16)
