@@ -251,6 +251,7 @@ int tSetupModel::AddServer(const QString &address, QString *error)
 {
     if (address.isEmpty())
         return -1;
+    // Only whether the entry is well formed matters here, not the port it would use.
     const tServerAddress parsed = ParseServerAddress(address, 1);
     if (!parsed.Valid()) {
         if (error)

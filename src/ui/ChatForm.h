@@ -6,11 +6,11 @@
 #include <functional>
 #include <memory>
 
+#include "automation/AccountLookup.h"
 #include "net/ChatInterface.h"
 #include "net/Interpreters.h"
 #include "profile/ChatIni.h"
 #include "profile/ProfileFiles.h"
-#include "automation/AccountLookup.h"
 #include "ui/ChatActions.h"
 #include "ui/PaneLayout.h"
 #include "ui/ProfileActions.h"
