@@ -9,6 +9,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <unistd.h>
 
 namespace qcfuzz {
 
@@ -33,11 +38,22 @@ inline QString scratchFolder()
     return dir->path() + QLatin1Char('/');
 }
 
+// Plain directory calls: QDir's listing builds and sorts file information, which was an eighth
+// of the time of the targets that empty a folder on every input.
 inline void emptyFolder(const QString &folder)
 {
-    QDir d(folder);
-    for (const QString &f : d.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        d.remove(f);
+    const QByteArray path = QFile::encodeName(folder);
+    DIR *dir = opendir(path.constData());
+    if (!dir)
+        return;
+    // Names first, then removal: removing while listing may skip entries on some file systems.
+    // Subfolders stay: unlinking one fails.
+    std::vector<std::string> names;
+    while (const dirent *entry = readdir(dir))
+        names.emplace_back(entry->d_name);
+    for (const std::string &name : names)
+        unlinkat(dirfd(dir), name.c_str(), 0);
+    closedir(dir);
 }
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)

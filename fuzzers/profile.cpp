@@ -1,6 +1,7 @@
 // A profile from a scratch folder: the settings record, ".ext", ".usr" and the older
-// one-file-per-list layout, loaded, saved, loaded again and saved again. The second load must
-// equal the first, so both saves write the same bytes.
+// one-file-per-list layout, loaded, saved and loaded again. The second load must equal the first:
+// it gives the bytes the save wrote. It is compared in memory, not saved again, as a second round
+// of files would take a quarter of the time and find nothing the first did not.
 // Input: the files' contents separated by qcfuzz::Separator, in the order of Files; an empty
 // section leaves its file out.
 #include "FuzzSupport.h"
@@ -37,6 +38,16 @@ QByteArray savedFiles(tProfile &p, const QString &folder)
     return all;
 }
 
+// What savedFiles would read back, made without files.
+QByteArray inMemory(const tProfile &p)
+{
+    QByteArray users;
+    for (int i = 0; i < p.Users.Count(); ++i)
+        users.append(reinterpret_cast<const char *>(p.Users.Items(i)->Rec.bytes.data()), tUserRec::Size);
+    return QByteArray(reinterpret_cast<const char *>(p.Settings.bytes.data()), tChatSettings::Size) + "\n--\n"
+           + WriteExtText(p) + "\n--\n" + users + "\n--\n";
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -65,8 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     tProfile second;
     const bool loaded = LoadProfile(second, folder + QStringLiteral("a/p.ch5"), quiet);
     QC_FUZZ_CHECK(loaded);
-    QC_FUZZ_CHECK(second.Settings.bytes == first.Settings.bytes);
-    const QByteArray twice = savedFiles(second, folder + QStringLiteral("b/"));
-    QC_FUZZ_CHECK(once == twice);
+    QC_FUZZ_CHECK(inMemory(second) == once);
     return 0;
 }

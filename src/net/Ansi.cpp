@@ -149,6 +149,12 @@ QString fromBytes(const char *data, qsizetype size)
 
 QByteArray toBytes(const QString &text)
 {
+    // As in fromBytes: plain ASCII takes Qt's vectorised Latin-1 path.
+    char16_t any = 0;
+    for (const QChar c : text)
+        any |= c.unicode();
+    if (any < 0x80)
+        return text.toLatin1();
     const Page &p = current();
     QByteArray out;
     out.reserve(text.size());

@@ -300,16 +300,18 @@ bool ReadTextLines(const QString &path, QStringList &lines)
 QByteArray WriteExtText(const tProfile &profile)
 {
     QByteArray out;
-    const auto writeLine = [&out](const QString &key, const QString &value) {
-        out += ansi::toBytes(key);
+    const auto writeLine = [&out](const QByteArray &key, const QString &value) {
+        out += key;
         out += oneLine(value);
         out += "\r\n";
     };
-    for (const auto &[key, list] : extLists(profile))
+    for (const auto &[key, list] : extLists(profile)) {
+        const QByteArray keyBytes = key.toLatin1(); // the keys are ASCII
         for (const QString &element : *list)
-            writeLine(key, element);
+            writeLine(keyBytes, element);
+    }
     for (int i = 0; i < ProductActionCount; ++i)
-        writeLine(QLatin1String(tProfile::ProductActionKeys[i]), profile.Actions[size_t(i)]);
+        writeLine(QByteArray(tProfile::ProductActionKeys[i]), profile.Actions[size_t(i)]);
     return out;
 }
 
