@@ -60,11 +60,11 @@ int draw(const std::function<int(int)> &random, int n)
     return k >= 0 && k < n ? k : 0;
 }
 
-// Every folded occurrence of the token becomes the value. The scan goes on behind the inserted
-// value, so a value holding its own token cannot make the pass run forever.
-void replaceToken(QString &text, const QString &token, const QString &value)
+// Every folded occurrence of the token becomes the value; folded is the text folded, kept so for
+// the next token. The scan goes on behind the inserted value, so a value holding its own token
+// cannot make the pass run forever.
+void replaceToken(QString &text, QString &folded, const QString &token, const QString &value)
 {
-    QString folded = FoldCase(text);
     qsizetype from = 0;
     while ((from = folded.indexOf(token, from)) >= 0) {
         text.replace(from, token.size(), value);
@@ -78,19 +78,24 @@ QString ExpandVariables(const QString &templ, const QString &user, const QString
                         const tVariableSource &source)
 {
     QString text = templ;
-    replaceToken(text, QStringLiteral("<user>"), user);
-    replaceToken(text, QStringLiteral("<server>"), source.Server);
-    const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale = QLocale::system();
-    replaceToken(text, QStringLiteral("<time>"),
-                 locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                     locale.toString(now.time(), QLocale::LongFormat));
-    replaceToken(text, QStringLiteral("<channel>"), source.Channel);
+    QString folded = FoldCase(text);
+    replaceToken(text, folded, QStringLiteral("<user>"), user);
+    replaceToken(text, folded, QStringLiteral("<server>"), source.Server);
+    // Formatting the time asks the system locale: only for a text that shows it.
+    const QString time = QStringLiteral("<time>");
+    if (folded.contains(time)) {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QLocale locale = QLocale::system();
+        replaceToken(text, folded, time,
+                     locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                         locale.toString(now.time(), QLocale::LongFormat));
+    }
+    replaceToken(text, folded, QStringLiteral("<channel>"), source.Channel);
     // One draw per expansion, whether or not the template asks for it.
     const int n = int(source.ChannelUsers.size());
     const QString random = n > 0 ? source.ChannelUsers[draw(source.Random, n)] : QString();
-    replaceToken(text, QStringLiteral("<random>"), random);
-    replaceToken(text, QStringLiteral("<parameter>"), parameter);
+    replaceToken(text, folded, QStringLiteral("<random>"), random);
+    replaceToken(text, folded, QStringLiteral("<parameter>"), parameter);
     return text;
 }
 
