@@ -41,6 +41,19 @@ private slots:
         QCOMPARE(ExpandVariables(QStringLiteral("a<random>b"), user, parameter, src), QStringLiteral("ab"));
     }
 
+    // The time is formatted only for a text that shows it, also when a value brought the token in.
+    void expandTime()
+    {
+        const tVariableSource src{QStringLiteral("s"), QStringLiteral("c"), {}, nullptr};
+        const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        for (const auto &[templ, user] : {std::pair{"at <TIME>.", ""}, std::pair{"at <user>.", "<time>"}}) {
+            const QString out = ExpandVariables(QLatin1String(templ), QLatin1String(user), QString(), src);
+            QVERIFY2(out.startsWith(QStringLiteral("at ") + date + QLatin1Char(' ')) && out.endsWith(QLatin1Char('.'))
+                         && !out.contains(QStringLiteral("time"), Qt::CaseInsensitive),
+                     qPrintable(out));
+        }
+    }
+
     void helpers()
     {
         const std::array<QStringList, 3> res{QStringList{"", "x"}, QStringList{"Hello"}, QStringList{""}};
