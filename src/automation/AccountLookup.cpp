@@ -6,10 +6,6 @@
 #include "profile/Profile.h"
 
 namespace {
-bool foldedEqual(const QString &a, const QString &b)
-{
-    return a.size() == b.size() && ansi::foldAZ(a) == ansi::foldAZ(b);
-}
 bool containsIgnoringCase(const QStringList &list, const QString &s)
 {
     for (const QString &e : list)
@@ -63,7 +59,7 @@ void tAccountLookup::record(const QString &name, const QString &number)
     if (containsIgnoringCase(names, name) && containsIgnoringCase(numbers, number)) {
         const int n = int(qMin(names.size(), numbers.size()));
         for (int i = 0; i < n; ++i)
-            if (foldedEqual(names[i], name) && foldedEqual(numbers[i], number))
+            if (ansi::sameFoldedAZ(names[i], name) && ansi::sameFoldedAZ(numbers[i], number))
                 return; // a pair already recorded is not recorded again
     }
     names.append(name);
@@ -84,12 +80,12 @@ void tAccountLookup::report(const QString &name, const QString &number)
     line(QStringLiteral("Numbers associated with this name:"), info);
     bool any = false;
     for (int i = 0; i < n; ++i) {
-        if (!foldedEqual(names[i], name))
+        if (!ansi::sameFoldedAZ(names[i], name))
             continue;
         any = true;
         line(Indent + QLatin1Char('#') + numbers[i], nameColor);
         for (int j = 0; j < n; ++j)
-            if (j != i && foldedEqual(numbers[j], numbers[i]))
+            if (j != i && ansi::sameFoldedAZ(numbers[j], numbers[i]))
                 line(Other, info, names[j]);
     }
     if (!any)
@@ -100,12 +96,12 @@ void tAccountLookup::report(const QString &name, const QString &number)
     line(QStringLiteral("Names associated with this number:"), info);
     any = false;
     for (int i = 0; i < n; ++i) {
-        if (!foldedEqual(numbers[i], number))
+        if (!ansi::sameFoldedAZ(numbers[i], number))
             continue;
         any = true;
         line(Indent + names[i], nameColor);
         for (int j = 0; j < n; ++j)
-            if (j != i && foldedEqual(names[j], names[i]))
+            if (j != i && ansi::sameFoldedAZ(names[j], names[i]))
                 line(Other, info, numbers[j]);
     }
     if (!any)
@@ -131,7 +127,7 @@ QStringList tAccountLookup::Partners(const QStringList &keys, const QStringList 
     QStringList out;
     const int n = int(qMin(keys.size(), values.size()));
     for (int i = 0; i < n; ++i)
-        if (exact ? keys[i] == key : foldedEqual(keys[i], key))
+        if (exact ? keys[i] == key : ansi::sameFoldedAZ(keys[i], key))
             out.append(values[i]);
     return out;
 }

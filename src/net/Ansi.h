@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
+
 class QLocale;
 
 // Text is single-byte on the wire and in the profile's text fields: the Windows code page that
@@ -24,14 +26,32 @@ inline QString fromBytes(const QByteArray &bytes) { return fromBytes(bytes.const
 // that exists (Vietnamese letters in 1258), otherwise as '?'.
 QByteArray toBytes(const QString &text);
 
-// Folds only A..Z, as the protocol's prefix and substring tests do.
+inline char16_t foldAZ(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+
+// Folds only A..Z, as the protocol's prefix and substring tests do. A text without capitals is
+// shared, not copied.
 inline QString foldAZ(const QString &text)
 {
+    const QChar *begin = text.constData(), *end = begin + text.size();
+    const QChar *first = std::find_if(begin, end, [](QChar c) { return foldAZ(c.unicode()) != c.unicode(); });
+    if (first == end)
+        return text;
     QString out = text;
-    for (QChar &c : out)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + 32);
+    for (QChar *c = out.data() + (first - begin), *e = out.data() + out.size(); c != e; ++c)
+        *c = QChar(foldAZ(c->unicode()));
     return out;
+}
+
+// The same text once A..Z are folded, without building either.
+inline bool sameFoldedAZ(const QString &a, const QString &b)
+{
+    if (a.size() != b.size())
+        return false;
+    const QChar *p = a.constData(), *q = b.constData();
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (foldAZ(p[i].unicode()) != foldAZ(q[i].unicode()))
+            return false;
+    return true;
 }
 
 namespace detail {

@@ -10,10 +10,6 @@
 #include <climits>
 
 namespace {
-bool sameName(const QString &a, const QString &b)
-{
-    return a.size() == b.size() && ansi::foldAZ(a) == ansi::foldAZ(b);
-}
 
 // Hand-edited files sometimes quote a value; the quotes are not part of it.
 QString unquote(const QString &v)
@@ -114,7 +110,7 @@ int tIniFile::findKey(const QString &section, const QString &key) const
 {
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line &l = m_lines[i];
-        if (!l.key.isEmpty() && sameName(l.key, key) && sameName(l.section, section))
+        if (!l.key.isEmpty() && ansi::sameFoldedAZ(l.key, key) && ansi::sameFoldedAZ(l.section, section))
             return int(i);
     }
     return -1;
@@ -129,7 +125,7 @@ int tIniFile::sectionEnd(const QString &section) const
         if (l.header) {
             if (inside)
                 break; // new keys go into the first block of a section that appears twice
-            inside = sameName(l.section, section);
+            inside = ansi::sameFoldedAZ(l.section, section);
             if (inside)
                 last = int(i);
         } else if (inside && !l.text.trimmed().isEmpty()) {

@@ -52,6 +52,19 @@ private slots:
         for (const auto &[locale, page] : cases)
             QVERIFY2(ansi::CodePageFor(locale) == page, qPrintable(locale.name()));
     }
+
+    // Only A..Z fold; the first capital may be anywhere, the last character included.
+    void foldingOnlyAToZ()
+    {
+        const std::array<std::array<QString, 3>, 5> cases{{
+            {"abc", "abc", "ABC"}, {"xyZ", "xyz", "XYz"}, {"@[`{", "@[`{", "@[`{"}, {"ÉÀ", "ÉÀ", "éà"}, {"", "", ""},
+        }};
+        for (const auto &[text, folded, other] : cases) {
+            QCOMPARE(ansi::foldAZ(text), folded);
+            QCOMPARE(ansi::sameFoldedAZ(text, other), ansi::foldAZ(other) == folded);
+        }
+        QVERIFY(!ansi::sameFoldedAZ(QStringLiteral("ab"), QStringLiteral("abc")));
+    }
 };
 QC_TEST(AnsiTest)
 #include "AnsiTest.moc"
