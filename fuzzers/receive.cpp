@@ -49,13 +49,8 @@ struct AutomationHost : tAutomationHost
     QString UniqueName() const override { return QStringLiteral("Tester"); }
     QString CurrentServer() const override { return QStringLiteral("127.0.0.1"); }
     QString CurrentChannel() const override { return users.CurrentChannel; }
-    QStringList ChannelUsers() const override
-    {
-        QStringList names;
-        for (int i = 0; i < users.ChannelUserCount(); ++i)
-            names << users.At(i).Name;
-        return names;
-    }
+    int ChannelUserCount() const override { return users.ChannelUserCount(); }
+    QString ChannelUser(int index) const override { return users.At(index).Name; }
     QString IgnorePrefix() const override { return QStringLiteral("!"); }
     tProfile &Profile() override { return profile; }
     void RunConnectAction() override {}

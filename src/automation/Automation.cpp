@@ -12,7 +12,8 @@ QString tAutomation::Expand(const QString &templ, const QString &user, const QSt
     tVariableSource source;
     source.Server = m_host.CurrentServer();
     source.Channel = m_host.CurrentChannel();
-    source.ChannelUsers = m_host.ChannelUsers();
+    source.UserCount = m_host.ChannelUserCount();
+    source.UserAt = [this](int i) { return m_host.ChannelUser(i); };
     source.Random = m_random;
     return ExpandVariables(templ, user, parameter, source);
 }

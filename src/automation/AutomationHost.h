@@ -24,7 +24,9 @@ public:
     virtual QString UniqueName() const = 0;
     virtual QString CurrentServer() const = 0;
     virtual QString CurrentChannel() const = 0;
-    virtual QStringList ChannelUsers() const = 0;
+    // The users listed, by position: <random> asks only for the one it draws.
+    virtual int ChannelUserCount() const = 0;
+    virtual QString ChannelUser(int index) const = 0;
     virtual QString IgnorePrefix() const = 0;
     virtual tProfile &Profile() = 0;
     // The Connect action (a disconnect while logged on), its check mark cleared.

@@ -92,8 +92,12 @@ QString ExpandVariables(const QString &templ, const QString &user, const QString
     }
     replaceToken(text, folded, QStringLiteral("<channel>"), source.Channel);
     // One draw per expansion, whether or not the template asks for it.
-    const int n = int(source.ChannelUsers.size());
-    const QString random = n > 0 ? source.ChannelUsers[draw(source.Random, n)] : QString();
+    QString random;
+    if (source.UserCount > 0) {
+        const int k = draw(source.Random, source.UserCount);
+        if (source.UserAt)
+            random = source.UserAt(k);
+    }
     replaceToken(text, folded, QStringLiteral("<random>"), random);
     replaceToken(text, folded, QStringLiteral("<parameter>"), parameter);
     return text;

@@ -13,7 +13,10 @@ struct tVariableSource
 {
     QString Server;             // <server>
     QString Channel;            // <channel>
-    QStringList ChannelUsers;   // <random> draws from these
+    // <random> draws from the channel's users: their number, and the name at a position, asked
+    // for the one drawn only, so a big channel is not copied for every answer.
+    int UserCount = 0;
+    std::function<QString(int index)> UserAt;
     // A uniform draw from 0..n-1 (n > 0); tests replace it to make the draw known.
     std::function<int(int n)> Random;
 };

@@ -61,12 +61,14 @@ QString TChatAutomation::CurrentChannel() const
     return m_w.m_users.CurrentChannel;
 }
 
-QStringList TChatAutomation::ChannelUsers() const
+int TChatAutomation::ChannelUserCount() const
 {
-    QStringList names;
-    for (int i = 0; i < m_w.m_users.ChannelUserCount(); ++i)
-        names << m_w.m_users.At(i).Name;
-    return names;
+    return m_w.m_users.ChannelUserCount();
+}
+
+QString TChatAutomation::ChannelUser(int index) const
+{
+    return m_w.m_users.At(index).Name;
 }
 
 QString TChatAutomation::IgnorePrefix() const

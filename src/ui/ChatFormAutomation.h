@@ -25,7 +25,8 @@ public:
     QString UniqueName() const override;
     QString CurrentServer() const override;
     QString CurrentChannel() const override;
-    QStringList ChannelUsers() const override;
+    int ChannelUserCount() const override;
+    QString ChannelUser(int index) const override;
     QString IgnorePrefix() const override;
     tProfile &Profile() override;
     void RunConnectAction() override;

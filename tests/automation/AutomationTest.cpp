@@ -32,19 +32,20 @@ private slots:
         QFETCH(QString, parameter);
         QFETCH(QString, channel);
         QFETCH(QString, expected);
-        tVariableSource src{QStringLiteral("127.0.0.1"), channel, {QStringLiteral("Ann"), QStringLiteral("Bob")}, nullptr};
+        const QStringList users{QStringLiteral("Ann"), QStringLiteral("Bob")};
+        tVariableSource src{QStringLiteral("127.0.0.1"), channel, int(users.size()), [&](int i) { return users.at(i); }, nullptr};
         int draws = 0;
         src.Random = [&](int n) { ++draws; return n - 2; };
         QCOMPARE(ExpandVariables(templ, user, parameter, src), expected);
         QCOMPARE(draws, 1); // drawn whether or not the template asks
-        src.ChannelUsers.clear();
+        src.UserCount = 0;
         QCOMPARE(ExpandVariables(QStringLiteral("a<random>b"), user, parameter, src), QStringLiteral("ab"));
     }
 
     // The time is formatted only for a text that shows it, also when a value brought the token in.
     void expandTime()
     {
-        const tVariableSource src{QStringLiteral("s"), QStringLiteral("c"), {}, nullptr};
+        const tVariableSource src{QStringLiteral("s"), QStringLiteral("c"), 0, nullptr, nullptr};
         const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
         for (const auto &[templ, user] : {std::pair{"at <TIME>.", ""}, std::pair{"at <user>.", "<time>"}}) {
             const QString out = ExpandVariables(QLatin1String(templ), QLatin1String(user), QString(), src);

@@ -30,7 +30,8 @@ struct FakeHost : tAutomationHost
     QString UniqueName() const override { return unique; }
     QString CurrentServer() const override { return server; }
     QString CurrentChannel() const override { return channel; }
-    QStringList ChannelUsers() const override { return users; }
+    int ChannelUserCount() const override { return int(users.size()); }
+    QString ChannelUser(int index) const override { return users.value(index); }
     QString IgnorePrefix() const override { return ignore; }
     tProfile &Profile() override { return profile; }
     void RunConnectAction() override { ++connectRuns; }
