@@ -41,11 +41,8 @@ QByteArray savedFiles(tProfile &p, const QString &folder)
 // What savedFiles would read back, made without files.
 QByteArray inMemory(const tProfile &p)
 {
-    QByteArray users;
-    for (int i = 0; i < p.Users.Count(); ++i)
-        users.append(reinterpret_cast<const char *>(p.Users.Items(i)->Rec.bytes.data()), tUserRec::Size);
     return QByteArray(reinterpret_cast<const char *>(p.Settings.bytes.data()), tChatSettings::Size) + "\n--\n"
-           + WriteExtText(p) + "\n--\n" + users + "\n--\n";
+           + WriteExtText(p) + "\n--\n" + p.Users.Bytes() + "\n--\n";
 }
 
 } // namespace

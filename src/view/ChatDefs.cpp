@@ -213,13 +213,18 @@ void tUserList::Sort()
         m_items[i] = std::move(keyed[i].second);
 }
 
-bool tUserList::SaveToFile(const QString &path) const
+QByteArray tUserList::Bytes() const
 {
     QByteArray data;
     data.reserve(qsizetype(m_items.size()) * tUserRec::Size);
     for (const auto &u : m_items)
         data.append(reinterpret_cast<const char *>(u->Rec.bytes.data()), tUserRec::Size);
-    return saveOwnerOnly(path, data);
+    return data;
+}
+
+bool tUserList::SaveToFile(const QString &path) const
+{
+    return saveOwnerOnly(path, Bytes());
 }
 
 bool tUserList::LoadFromFile(const QString &path)

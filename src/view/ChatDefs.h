@@ -93,6 +93,8 @@ public:
     void Delete(int index); // out of range: nothing
     void Sort(); // by lower-cased name, stable
     void Clear() { m_items.clear(); }
+    // The records as the ".usr" file holds them, one after another.
+    QByteArray Bytes() const;
     // Writes every record atomically, readable by the owner only. An empty list leaves an empty
     // file so deleted users stay deleted.
     bool SaveToFile(const QString &path) const;
