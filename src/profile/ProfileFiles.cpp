@@ -5,9 +5,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <algorithm>
+#include <cstring>
+#include <string>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -73,22 +75,29 @@ QStringList oldLayoutSuffixes()
     return s;
 }
 
-QStringList splitLines(const QByteArray &text)
+// Calls line(data, size) for every line; "\r", "\n" and "\r\n" each end one.
+template <class Line>
+void forEachLine(const QByteArray &text, Line line)
 {
-    QStringList lines;
     const char *data = text.constData();
     const qsizetype size = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < size; ++i) {
         if (data[i] != '\r' && data[i] != '\n')
             continue;
-        lines << ansi::fromBytes(data + start, i - start);
+        line(data + start, i - start);
         if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        lines << ansi::fromBytes(data + start, size - start);
+        line(data + start, size - start);
+}
+
+QStringList splitLines(const QByteArray &text)
+{
+    QStringList lines;
+    forEachLine(text, [&lines](const char *data, qsizetype size) { lines << ansi::fromBytes(data, size); });
     return lines;
 }
 
@@ -321,25 +330,37 @@ void ReadExtText(tProfile &profile, const QByteArray &text)
                               &profile.ServerList, &profile.HomeList, &profile.ChannelList})
         list->clear();
 
-    // Every key ends with its only "=", so a line's key is its text up to the first "=".
-    QHash<QString, QStringList *> lists;
+    // Every key is ASCII and ends with its only "=", so a line's key is its bytes up to the first
+    // "=". Keys are matched on the bytes, so only the values of known keys are ever decoded.
+    struct Target {
+        QStringList *list = nullptr;
+        QString *action = nullptr;
+    };
+    std::unordered_map<std::string, Target> targets;
     for (const auto &[key, list] : extLists(profile))
-        lists.insert(ansi::foldAZ(key), list);
-    QHash<QString, QString *> actions;
+        targets.emplace(ansi::foldAZ(key).toStdString(), Target{list, nullptr});
     for (int i = 0; i < ProductActionCount; ++i)
-        actions.insert(ansi::foldAZ(QLatin1String(tProfile::ProductActionKeys[i])), &profile.Actions[size_t(i)]);
+        targets.emplace(ansi::foldAZ(QLatin1String(tProfile::ProductActionKeys[i])).toStdString(),
+                        Target{nullptr, &profile.Actions[size_t(i)]});
 
-    for (const QString &line : splitLines(text)) {
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
-        const QString key = ansi::foldAZ(line.left(eq + 1));
-        const QString value = line.mid(eq + 1);
-        if (QStringList *list = lists.value(key))
-            list->append(value);
-        else if (QString *action = actions.value(key))
-            *action = value;
-    }
+    std::string key;
+    forEachLine(text, [&](const char *data, qsizetype size) {
+        const char *eq = static_cast<const char *>(std::memchr(data, '=', size_t(size)));
+        if (!eq)
+            return;
+        key.assign(data, eq + 1);
+        for (char &c : key)
+            if (c >= 'A' && c <= 'Z')
+                c = char(c + 32);
+        const auto found = targets.find(key);
+        if (found == targets.end())
+            return;
+        const QString value = ansi::fromBytes(eq + 1, data + size - (eq + 1));
+        if (found->second.list)
+            found->second.list->append(value);
+        else
+            *found->second.action = value;
+    });
 }
 
 void DeleteOldFiles(const QString &path)
