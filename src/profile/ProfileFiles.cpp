@@ -350,8 +350,7 @@ void ReadExtText(tProfile &profile, const QByteArray &text)
             return;
         key.assign(data, eq + 1);
         for (char &c : key)
-            if (c >= 'A' && c <= 'Z')
-                c = char(c + 32);
+            c = char(ansi::foldAZ(char16_t(uchar(c))));
         const auto found = targets.find(key);
         if (found == targets.end())
             return;
