@@ -126,6 +126,9 @@ void TfrmAccount::ShowView(View view)
     lst2->clear();
     lst3->clear();
     m_source = tAccountLookup::Distinct(names ? m_names : m_numbers);
+    // Sorted once here, in the list's own order, so each slice is appended without sorting again.
+    m_source.sort(Qt::CaseSensitive);
+    lst1->setSortingEnabled(false);
     pbStatus->setRange(0, int((names ? m_names : m_numbers).size()));
     pbStatus->setValue(0);
     pnlStatus->show();
@@ -140,12 +143,8 @@ void TfrmAccount::ShowView(View view)
 void TfrmAccount::fillSlice()
 {
     const int end = qMin(int(m_source.size()), m_next + SliceSize);
-    // Unsorted while a slice goes in, then sorted once: cheaper than a sorted insertion per entry.
-    lst1->setSortingEnabled(false);
-    for (; m_next < end; ++m_next)
-        lst1->addItem(m_source[m_next]);
-    lst1->sortItems();
-    lst1->setSortingEnabled(true);
+    lst1->addItems(m_source.mid(m_next, end - m_next));
+    m_next = end;
     // Progress counts the source entries, duplicates included, as the list is walked.
     pbStatus->setValue(qMin(pbStatus->maximum(), pbStatus->maximum() * m_next / qMax(1, int(m_source.size()))));
     if (m_next >= m_source.size()) {
@@ -162,6 +161,7 @@ void TfrmAccount::fillSlice()
 void TfrmAccount::finishFill()
 {
     m_next = -1;
+    lst1->setSortingEnabled(true);
     pnlStatus->hide();
     int row = 0;
     if (m_view == View::Names && !m_preselect.isEmpty()) {
