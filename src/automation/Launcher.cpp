@@ -42,7 +42,13 @@ QString tLauncher::GamePath(LaunchTarget game) const
     QString value;
     if (!m_registry.ReadString(QString::fromLatin1(r.key), QString::fromLatin1(r.value), value) || value.isEmpty())
         return QString::fromLatin1(r.fallback);
-    return r.isFolder ? value + QString::fromLatin1(r.program) : value;
+    if (!r.isFolder)
+        return value;
+    // A folder written without its closing separator still gets one before the program's name.
+    if (value.endsWith(QLatin1Char('\\')) || value.endsWith(QLatin1Char('/')))
+        return value + QString::fromLatin1(r.program);
+    const bool slashes = value.contains(QLatin1Char('/')) && !value.contains(QLatin1Char('\\'));
+    return value + QLatin1Char(slashes ? '/' : '\\') + QString::fromLatin1(r.program);
 }
 
 QString tLauncher::GameServer(bool loggedOn, const QString &currentServer, const QStringList &serverList)

@@ -100,6 +100,24 @@ private slots:
         QCOMPARE(reg.writes, 0);
     }
 
+    void diabloFolderGetsSeparator_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("closed") << "D:\\Games\\Diablo\\" << "D:\\Games\\Diablo\\diablo.exe";
+        QTest::newRow("open") << "D:\\Games\\Diablo" << "D:\\Games\\Diablo\\diablo.exe";
+        QTest::newRow("drive root") << "C:" << "C:\\diablo.exe";
+        QTest::newRow("unix folder") << "/opt/diablo" << "/opt/diablo/diablo.exe";
+        QTest::newRow("unix folder, closed") << "/opt/diablo/" << "/opt/diablo/diablo.exe";
+    }
+    void diabloFolderGetsSeparator()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, path);
+        reg.keys["software\\blizzard entertainment\\archives"]["diabloinstall"] = folder;
+        QCOMPARE(make().GamePath(LaunchTarget::Diablo), path);
+    }
+
     void launchCommand()
     {
         QCOMPARE(LaunchCommand("c:\\diablo\\diablo.exe", "/usr/bin/wine"), QStringList({"/usr/bin/wine", "c:\\diablo\\diablo.exe"}));
