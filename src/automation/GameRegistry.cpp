@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "automation/WinePrefix.h"
 #include "profile/ChatIni.h"
 #include "view/ChatDefs.h"
 
@@ -156,6 +157,11 @@ QString tWineRegistry::DefaultPrefix()
 bool tWineRegistry::Exists(const QString &prefix)
 {
     return QFileInfo(QDir(prefix).filePath(QStringLiteral("system.reg"))).isFile();
+}
+
+QString tWineRegistry::Busy() const
+{
+    return wine::ServerRunning(QFileInfo(m_file).path()) ? QStringLiteral("Wine is running") : QString();
 }
 
 bool tWineRegistry::load(QStringList &lines) const

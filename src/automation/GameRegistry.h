@@ -16,6 +16,8 @@ public:
     virtual bool ReadString(const QString &key, const QString &name, QString &value) const = 0;
     // Writes a string value into an existing key; false when the key is missing or the write fails.
     virtual bool WriteString(const QString &key, const QString &name, const QString &value) = 0;
+    // Why a write now would be lost or undo another program's changes; "" when nothing stands in the way.
+    virtual QString Busy() const { return QString(); }
 };
 
 // The machine part of a Wine prefix: its "system.reg" text file, read and written directly (while
@@ -35,6 +37,8 @@ public:
     bool KeyExists(const QString &key) const override;
     bool ReadString(const QString &key, const QString &name, QString &value) const override;
     bool WriteString(const QString &key, const QString &name, const QString &value) override;
+    // A running wineserver holds the registry in memory and writes it back over the file.
+    QString Busy() const override;
 
     // A registry file larger than this is not read (real ones are a few megabytes).
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;

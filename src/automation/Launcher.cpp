@@ -1,8 +1,10 @@
 #include "automation/Launcher.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "automation/GameRegistry.h"
+#include "automation/WinePrefix.h"
 
 const QString tLauncher::ServerListKey = QStringLiteral("Software\\Battle.net\\Configuration");
 const QString tLauncher::ServerListValue = QStringLiteral("Server List");
@@ -79,6 +81,12 @@ void tLauncher::AdjustServerList(const QString &server)
     QString list;
     if (server.isEmpty() || !m_registry.ReadString(ServerListKey, ServerListValue, list) || list.isEmpty())
         return;
+    const QString busy = m_registry.Busy();
+    if (!busy.isEmpty()) {
+        if (Report)
+            Report(busy + QStringLiteral(": the game's server list was not changed"));
+        return;
+    }
     m_registry.WriteString(ServerListKey, ServerListValue, ServerListWithFirst(list, server));
 }
 
@@ -95,11 +103,22 @@ void tLauncher::Launch(LaunchTarget t, const QString &gameServer)
     m_start(Target, true);
 }
 
+bool IsWindowsProgram(const QString &path)
+{
+    return path.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) || (path.size() > 2 && path[1] == QLatin1Char(':'));
+}
+
+QString LaunchFolder(const QString &path, const QString &prefix)
+{
+    if (path.size() > 2 && path[1] == QLatin1Char(':'))
+        return wine::UnixFolder(path, prefix);
+    const QFileInfo f(path);
+    return f.isAbsolute() && f.dir().exists() ? f.absolutePath() : QString();
+}
+
 QStringList LaunchCommand(const QString &path, const QString &wine)
 {
-    const bool windowsPath = path.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ||
-                             (path.size() > 2 && path[1] == QLatin1Char(':'));
-    if (windowsPath)
+    if (IsWindowsProgram(path))
         return wine.isEmpty() ? QStringList() : QStringList{wine, path};
     const QFileInfo f(path);
     return f.isFile() && f.isExecutable() ? QStringList{f.absoluteFilePath()} : QStringList();

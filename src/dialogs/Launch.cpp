@@ -169,16 +169,22 @@ TfrmLaunch::TfrmLaunch(std::unique_ptr<tGameRegistry> registry, tLauncher::Start
     imBlizzard = m_pictures[5];
 }
 
-tLauncher::Starter TfrmLaunch::DesktopStarter()
+tLauncher::Starter TfrmLaunch::DesktopStarter(tLauncher::Reporter report)
 {
-    return [](const QString &target, bool isProgram) {
+    return [report](const QString &target, bool isProgram) {
         if (!isProgram) {
             QDesktopServices::openUrl(QUrl(target));
             return;
         }
-        const QStringList command = LaunchCommand(target, QStandardPaths::findExecutable(QStringLiteral("wine")));
-        if (!command.isEmpty())
-            QProcess::startDetached(command.first(), command.mid(1));
+        const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        const QStringList command = LaunchCommand(target, wine);
+        if (command.isEmpty()) {
+            if (wine.isEmpty() && IsWindowsProgram(target) && report)
+                report(QStringLiteral("Wine was not found: cannot start ") + target);
+            return;
+        }
+        // Games find their data files beside them.
+        QProcess::startDetached(command.first(), command.mid(1), LaunchFolder(target, tWineRegistry::DefaultPrefix()));
     };
 }
 

@@ -20,8 +20,9 @@ public:
     TfrmLaunch(std::unique_ptr<tGameRegistry> registry, tLauncher::Starter start,
                std::function<QString()> gameServer, QWidget *parent = nullptr);
 
-    // Starts programs through wine (or natively) and opens addresses through the desktop.
-    static tLauncher::Starter DesktopStarter();
+    // Starts programs through wine (or natively) in their own folder and opens addresses through
+    // the desktop; `report` hears when a program needs Wine and there is none.
+    static tLauncher::Starter DesktopStarter(tLauncher::Reporter report = {});
     // One picture, drawn for the given size and device pixel ratio.
     static QPixmap DrawPicture(LaunchTarget t, QSize size, qreal dpr);
 

@@ -40,11 +40,13 @@ void TfrmChat::CreatePermanentWindows()
     if (!m_help)
         createHelpWindow();
     if (!m_launch) {
-        m_launch = new TfrmLaunch(MakeGameRegistry(m_programFolder), TfrmLaunch::DesktopStarter(), [this] {
+        const auto status = [this](const QString &text) { SetStatus(0, text); };
+        m_launch = new TfrmLaunch(std::make_unique<tCurrentRegistry>(m_programFolder), TfrmLaunch::DesktopStarter(status), [this] {
             if (!m_profile.Settings.UseGameServer())
                 return QString();
             return tLauncher::GameServer(m_session.LoggedOn, m_session.CurrentServer, m_profile.ServerList);
         }, this);
+        m_launch->Launcher().Report = status;
     }
 }
 

@@ -9,6 +9,7 @@ struct FakeRegistry : tGameRegistry
     QMap<QString, QMap<QString, QString>> keys; // key (lower case) -> value name (lower case) -> text
     QStringList nonStrings;                     // "key|name" of values that are not strings
     int writes = 0;
+    QString busy;
 
     bool KeyExists(const QString &key) const override { return keys.contains(key.toLower()); }
     bool ReadString(const QString &key, const QString &name, QString &value) const override
@@ -26,4 +27,5 @@ struct FakeRegistry : tGameRegistry
         keys[key.toLower()][name.toLower()] = value;
         return true;
     }
+    QString Busy() const override { return busy; }
 };

@@ -1,11 +1,18 @@
 #include "TestMain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "FakeRegistry.h"
 #include "automation/GameRegistry.h"
 #include "automation/Launcher.h"
+#include "automation/WinePrefix.h"
 
 namespace {
 const QString ConfigKey = QStringLiteral("software\\battle.net\\configuration");
@@ -116,6 +123,113 @@ private slots:
         QFETCH(QString, path);
         reg.keys["software\\blizzard entertainment\\archives"]["diabloinstall"] = folder;
         QCOMPARE(make().GamePath(LaunchTarget::Diablo), path);
+    }
+
+    // A Windows path starts in its folder inside the prefix, found ignoring case as Wine does.
+    void launchFolder_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("folder"); // below the scratch folder; "-" for none
+        QTest::newRow("other case") << "c:\\GAMES\\diablo ii\\Diablo II.exe" << "prefix/drive_c/Games/Diablo II";
+        QTest::newRow("forward slashes, dots") << "C:/Games/./x/../Diablo II/d.exe" << "prefix/drive_c/Games/Diablo II";
+        QTest::newRow("drive root") << "C:\\setup.exe" << "prefix/drive_c";
+        QTest::newRow("no such folder") << "C:\\Missing\\d.exe" << "-";
+        QTest::newRow("no such drive") << "E:\\Games\\d.exe" << "-";
+        QTest::newRow("no drive") << "starcraft.exe" << "-";
+        QTest::newRow("native program") << "tools/run.sh" << "tools";
+    }
+    void launchFolder()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("prefix/drive_c/Games/Diablo II") && QDir(dir.path()).mkpath("prefix/dosdevices") &&
+                QDir(dir.path()).mkpath("tools") && QDir(dir.path()).mkpath("prefix/drive_c/Games/x"));
+        QVERIFY(QFile::link("../drive_c", dir.filePath("prefix/dosdevices/c:")));
+        const QString real = QDir(dir.path()).canonicalPath() + QLatin1Char('/');
+        const QString given = path.startsWith("tools") ? real + path : path;
+        QCOMPARE(LaunchFolder(given, dir.filePath("prefix")), folder == "-" ? QString() : real + folder);
+    }
+
+    // A wineserver holds a lock in the folder named after its prefix's device and inode.
+    void wineServerRunning_data()
+    {
+        QTest::addColumn<QString>("lockOf"); // "" no server folder, else the prefix whose lock exists
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("no server") << "" << false << false;
+        QTest::newRow("ended server") << "prefix" << false << false;
+        QTest::newRow("running server") << "prefix" << true << true;
+        QTest::newRow("other prefix's server") << "other" << true << false;
+    }
+    void wineServerRunning()
+    {
+        QFETCH(QString, lockOf);
+        QFETCH(bool, held);
+        QFETCH(bool, running);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("prefix") && QDir(dir.path()).mkpath("other"));
+        const QString root = dir.filePath("root");
+        int fd = -1;
+        if (!lockOf.isEmpty()) {
+            struct stat st;
+            QVERIFY(::stat(QFile::encodeName(dir.filePath(lockOf)).constData(), &st) == 0);
+            const QString server = QStringLiteral("%1/server-%2-%3").arg(root).arg(qulonglong(st.st_dev), 0, 16).arg(qulonglong(st.st_ino), 0, 16);
+            QVERIFY(QDir().mkpath(server));
+            fd = ::open(QFile::encodeName(server + "/lock").constData(), O_CREAT | O_RDWR, 0600);
+            QVERIFY(fd >= 0);
+            struct flock fl = {};
+            fl.l_type = F_WRLCK;
+            fl.l_whence = SEEK_SET;
+            fl.l_len = 1;
+            QVERIFY(!held || ::fcntl(fd, F_SETLK, &fl) == 0);
+        }
+        QCOMPARE(wine::ServerRunning(dir.filePath("prefix"), root), running);
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    // While Wine runs it keeps the registry and would write it back: the list is left alone, said so.
+    void busyRegistryIsNotWritten()
+    {
+        tLauncher l = make();
+        QStringList reports;
+        l.Report = [&](const QString &t) { reports << t; };
+        reg.keys[ConfigKey]["server list"] = "a;b;c";
+        reg.busy = "Wine is running";
+        l.Launch(LaunchTarget::Starcraft, "b");
+        QCOMPARE(reg.writes, 0);
+        QCOMPARE(reports, QStringList{"Wine is running: the game's server list was not changed"});
+        QCOMPARE(started, QStringList{"run c:\\program files\\Starcraft\\starcraft.exe"});
+        reg.busy.clear();
+        l.Launch(LaunchTarget::Starcraft, "b");
+        QCOMPARE(reg.keys[ConfigKey]["server list"], QStringLiteral("b;a;c"));
+        QCOMPARE(reports.size(), 1);
+    }
+
+    // The prefix is looked for at each launch: one made after start-up is used from then on.
+    void prefixFoundAtLaunch()
+    {
+        QTemporaryDir dir;
+        const bool hadPrefix = qEnvironmentVariableIsSet("WINEPREFIX");
+        const QByteArray oldPrefix = qgetenv("WINEPREFIX");
+        const auto restore = qScopeGuard([&] { hadPrefix ? qputenv("WINEPREFIX", oldPrefix) : qunsetenv("WINEPREFIX"); });
+        qputenv("WINEPREFIX", QFile::encodeName(dir.filePath("prefix")));
+        QFile ini(dir.filePath("Registry.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Software\\Blizzard Entertainment\\Archives]\r\nDiabloInstall=C:\\Ini\\\r\n");
+        ini.close();
+        tCurrentRegistry current(dir.path() + QLatin1Char('/'));
+        tLauncher l(current, [](const QString &, bool) {});
+        const QString before = l.GamePath(LaunchTarget::Diablo);
+        QDir().mkpath(dir.filePath("prefix"));
+        QFile sys(dir.filePath("prefix/system.reg"));
+        QVERIFY(sys.open(QIODevice::WriteOnly));
+        sys.write("WINE REGISTRY Version 2\n\n[Software\\\\Blizzard Entertainment\\\\Archives] 1\n\"DiabloInstall\"=\"C:\\\\Wine\\\\\"\n");
+        sys.close();
+        const QString after = l.GamePath(LaunchTarget::Diablo);
+        QCOMPARE(before, QStringLiteral("C:\\Ini\\diablo.exe"));
+        QCOMPARE(after, QStringLiteral("C:\\Wine\\diablo.exe"));
     }
 
     void launchCommand()

@@ -1,6 +1,10 @@
 #include "TestMain.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 #include "../automation/FakeRegistry.h"
 #include "dialogs/Launch.h"
@@ -33,6 +37,44 @@ private slots:
         QTest::mouseClick(launch.imDiablo, Qt::LeftButton);
         QCOMPARE(r->writes, 0);
         QCOMPARE(launch.Launcher().Target, QStringLiteral("c:\\diablo\\diablo.exe"));
+    }
+
+    // A game starts in its own folder of the Wine prefix; without Wine the status bar hears why not.
+    void desktopStarterRunsGameInItsFolder()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        QVERIFY(root.mkpath("bin") && root.mkpath("empty") && root.mkpath("prefix/dosdevices") &&
+                root.mkpath("prefix/drive_c/Games/Diablo"));
+        QVERIFY(QFile::link("../drive_c", dir.filePath("prefix/dosdevices/c:")));
+        const QString out = dir.filePath("out.txt");
+        QFile wine(dir.filePath("bin/wine"));
+        QVERIFY(wine.open(QIODevice::WriteOnly));
+        wine.write("#!/bin/sh\nprintf '%s\\n%s\\n' \"$(pwd -P)\" \"$1\" > '" + QFile::encodeName(out) + "'\n");
+        wine.close();
+        QVERIFY(wine.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray oldPath = qgetenv("PATH"), oldPrefix = qgetenv("WINEPREFIX");
+        const bool hadPrefix = qEnvironmentVariableIsSet("WINEPREFIX");
+        const auto restore = qScopeGuard([&] {
+            qputenv("PATH", oldPath);
+            hadPrefix ? qputenv("WINEPREFIX", oldPrefix) : qunsetenv("WINEPREFIX");
+        });
+        qputenv("WINEPREFIX", QFile::encodeName(dir.filePath("prefix")));
+        QStringList reports;
+        const tLauncher::Starter start = TfrmLaunch::DesktopStarter([&](const QString &t) { reports << t; });
+
+        qputenv("PATH", QFile::encodeName(dir.filePath("bin")));
+        start("C:\\GAMES\\diablo\\diablo.exe", true);
+        const auto written = [&out] {
+            QFile f(out);
+            return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()) : QString();
+        };
+        QTRY_COMPARE(written(), QDir(dir.path()).canonicalPath() + "/prefix/drive_c/Games/Diablo\nC:\\GAMES\\diablo\\diablo.exe\n");
+        QVERIFY(reports.isEmpty());
+
+        qputenv("PATH", QFile::encodeName(dir.filePath("empty")));
+        start("c:\\diablo\\diablo.exe", true);
+        QCOMPARE(reports, QStringList{"Wine was not found: cannot start c:\\diablo\\diablo.exe"});
     }
 
     void picturesAreSharpAtRatioTwo()
