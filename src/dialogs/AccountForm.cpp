@@ -47,6 +47,8 @@ TfrmAccount::TfrmAccount(const QStringList &names, const QStringList &numbers, c
         *lists[i] = new QListWidget;
         (*lists[i])->setObjectName(QStringLiteral("lst%1").arg(i + 1));
         (*lists[i])->setSortingEnabled(true);
+        // One line of text each: the view lays out tens of thousands of rows without measuring each.
+        (*lists[i])->setUniformItemSizes(true);
         grid->addWidget(*labels[i], 0, i);
         grid->addWidget(*lists[i], 1, i);
         grid->setColumnStretch(i, 1);
