@@ -1,10 +1,13 @@
 #include "dialogs/Help.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "view/HelpSearch.h"
 #include "view/RtfReader.h"
@@ -46,6 +49,7 @@ bool TfrmHelp::LoadHelp(const QString &programFolder)
 bool TfrmHelp::ShowTopic(const QString &topic)
 {
     show();
+    standOver(QApplication::activeModalWidget());
     raise();
     activateWindow();
     const qsizetype found = FindHelpTopic(reHelp->document()->toPlainText(), topic, 1);
@@ -61,4 +65,35 @@ bool TfrmHelp::ShowTopic(const QString &topic)
     reHelp->setTextCursor(c);
     reHelp->ensureCursorVisible();
     return true;
+}
+
+void TfrmHelp::standOver(QWidget *modal)
+{
+    // A modal dialog blocks every window but those that stand over it (its transient children).
+    if (!modal || modal == this || !windowHandle() || !modal->windowHandle())
+        return;
+    if (m_over != modal) {
+        standDown();
+        m_over = modal;
+        modal->installEventFilter(this);
+    }
+    windowHandle()->setTransientParent(modal->windowHandle());
+}
+
+void TfrmHelp::standDown()
+{
+    if (m_over)
+        m_over->removeEventFilter(this);
+    m_over = nullptr;
+    if (windowHandle()) {
+        QWidget *home = parentWidget() ? parentWidget()->window() : nullptr;
+        windowHandle()->setTransientParent(home ? home->windowHandle() : nullptr);
+    }
+}
+
+bool TfrmHelp::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == m_over && e->type() == QEvent::Hide)
+        standDown();
+    return QDialog::eventFilter(watched, e);
 }
