@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "dialogs/EditorGuards.h"
+
 namespace {
 const char *const KindProperty = "qcKind";
 }
@@ -29,6 +31,7 @@ int TPropertyGrid::addRow(const QString &caption, Kind kind, QWidget *editor)
     item->setFlags(Qt::ItemIsEnabled);
     setItem(row, 0, item);
     editor->setProperty(KindProperty, int(kind));
+    TakeWheelOnlyWhenFocused(editor);
     setCellWidget(row, 1, editor);
     return row;
 }

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogPrompts.h"
+#include "dialogs/EditorGuards.h"
 #include "dialogs/PropertyGrid.h"
 #include "dialogs/StringListEdit.h"
 
@@ -64,6 +66,15 @@ TfrmSetup::TfrmSetup(tProfile &profile, tSetupHost &host, TDialogPrompts &prompt
     main->addWidget(note(QStringLiteral("Click the \"Help\" button for a complete list of commands and variables "
                                         "for use with responses and custom commands")));
     main->addLayout(buttons);
+
+    for (QComboBox *box : findChildren<QComboBox *>()) {
+        TakeWheelOnlyWhenFocused(box);
+        KeepStorable(box);
+    }
+    for (QAbstractSpinBox *spin : findChildren<QAbstractSpinBox *>())
+        TakeWheelOnlyWhenFocused(spin);
+    for (int i = 0; i < pages->count(); ++i)
+        MakeMnemonicsUnique(pages->widget(i), QStringLiteral("och"));
     m_filling = false;
     resize(780, 600);
 }
@@ -73,6 +84,7 @@ TfrmSetup::~TfrmSetup()
     // The widgets go while the working copy they write into still exists, and say nothing as they go.
     for (QObject *o : findChildren<QObject *>())
         o->blockSignals(true);
+    m_done = true; // nor do the pick lists learn anything as the focus leaves them
     delete pages;
 }
 
@@ -105,7 +117,8 @@ void TfrmSetup::fillPick(QComboBox *box, const tPickList &pick)
 
 bool TfrmSetup::eventFilter(QObject *watched, QEvent *e)
 {
-    if (e->type() == QEvent::FocusOut && static_cast<QFocusEvent *>(e)->reason() != Qt::PopupFocusReason) {
+    // Once closed, a pick list losing the focus as the dialog goes learns nothing (nor marks).
+    if (!m_done && e->type() == QEvent::FocusOut && static_cast<QFocusEvent *>(e)->reason() != Qt::PopupFocusReason) {
         for (const PickBinding &b : m_picks) {
             if (b.box != watched)
                 continue;
@@ -129,6 +142,7 @@ QWidget *TfrmSetup::buildGeneral()
     edUniquePass = new QLineEdit(m_model.UniquePassword);
     edUniquePass->setEchoMode(QLineEdit::Password);
     edUniquePass->setMaxLength(tChatSettings::StringCapacity);
+    KeepStorable(edUniquePass);
     connect(edUniquePass, &QLineEdit::textEdited, this, [this](const QString &t) { m_model.UniquePassword = t; });
     btnDeleteUser = new QPushButton(QStringLiteral("Delete"));
     btnDeletePassword = new QPushButton(QStringLiteral("Delete"));
@@ -187,7 +201,7 @@ QWidget *TfrmSetup::buildGeneral()
         else if (row == tSetupModel::DoubleClickRow)
             pgOptions->addPick(caption, tSetupModel::DoubleClickTexts());
         else if (row == tSetupModel::LoginTimeoutRow)
-            pgOptions->addText(caption);
+            pgOptions->addRange(caption, 2, 300); // a slow server's login may take minutes
         else
             pgOptions->addRange(caption, 2, 100);
         pgOptions->setValue(row, m_model.Options[row]);
@@ -333,6 +347,7 @@ void TfrmSetup::accept()
     if (m_done)
         return;
     m_done = true;
+    m_model.LeaveTyped();
     m_model.Apply(m_host);
     QDialog::accept();
 }

@@ -53,8 +53,14 @@ tParallelLists editorLists(const QStringList &entries, const std::array<QStringL
     return l;
 }
 
+bool sameLists(const tParallelLists &a, const tParallelLists &b)
+{
+    return a.Entries == b.Entries && a.Responses == b.Responses;
+}
+} // namespace
+
 // What applying may change, to tell whether it changed anything.
-struct Snapshot
+struct tSetupModel::Snapshot
 {
     std::array<std::uint8_t, tChatSettings::Size> bytes;
     std::vector<QStringList> lists;
@@ -71,7 +77,6 @@ struct Snapshot
     }
     bool operator==(const Snapshot &o) const { return bytes == o.bytes && lists == o.lists && actions == o.actions; }
 };
-} // namespace
 
 QString tSetupModel::PageCaption(int page)
 {
@@ -162,7 +167,8 @@ tSetupModel::tSetupModel(tProfile &profile) : Profile(profile), OpenedModified(p
 {
     const tChatSettings &s = profile.Settings;
     UserName = {s.UserName(), profile.NameList};
-    Password = {s.Password(), profile.PasswordList};
+    // The masked password is not put into the pick list, which shows it in clear.
+    Password = {s.AllowMultiPasswords() ? s.Password() : QString(), profile.PasswordList};
     Channel = {s.HomeChannel(), profile.HomeList};
     UniquePassword = s.Password();
     AllowMulti = s.AllowMultiPasswords();
@@ -201,7 +207,12 @@ tSetupModel::tSetupModel(tProfile &profile) : Profile(profile), OpenedModified(p
     CommandLevel = profile.CommandLevel;
     TimerTexts = profile.TimerList;
     TimerIntervals = profile.IntervalList;
+
+    m_opened = *this;
+    m_live = std::make_unique<const Snapshot>(profile);
 }
+
+tSetupModel::~tSetupModel() = default;
 
 void tSetupModel::TypeIn(tPickList &pick, const QString &text)
 {
@@ -211,10 +222,18 @@ void tSetupModel::TypeIn(tPickList &pick, const QString &text)
 
 void tSetupModel::Leave(tPickList &pick)
 {
-    if (pick.Text.isEmpty() || pick.Choices.contains(pick.Text))
+    if (pick.Text.isEmpty() || pick.Choices.contains(pick.Text, Qt::CaseInsensitive))
         return;
     pick.Choices.append(pick.Text);
     Mark();
+}
+
+void tSetupModel::LeaveTyped()
+{
+    for (auto [pick, was] : {std::pair{&UserName, &m_opened.UserName}, std::pair{&Password, &m_opened.Password},
+                             std::pair{&Channel, &m_opened.Channel}})
+        if (pick->Text != was->Text)
+            Leave(*pick);
 }
 
 void tSetupModel::DeleteChoice(tPickList &pick, int index)
@@ -228,8 +247,6 @@ void tSetupModel::DeleteChoice(tPickList &pick, int index)
 void tSetupModel::SetAllowMulti(bool on)
 {
     AllowMulti = on;
-    if (on)
-        Password = tPickList();
     Mark();
 }
 
@@ -432,59 +449,91 @@ void tSetupModel::Apply(tSetupHost &host)
     tProfile &p = Profile;
     tChatSettings &s = p.Settings;
     const Snapshot before(p);
+    const tSetupValues &was = m_opened;
+    // Only what was edited here is copied back: a remote command applied while the dialog stood
+    // ("/deleteowner", "/allevents off", "/addban") keeps its effect on everything else.
+    const auto copy = [](auto &to, const auto &now, const auto &then) {
+        if (!(now == then))
+            to = now;
+    };
+    const auto flag = [](tChatSettings &st, void (tChatSettings::*set)(bool), bool now, bool then) {
+        if (now != then)
+            (st.*set)(now);
+    };
 
-    s.setPassword(AllowMulti ? Password.Text : UniquePassword);
-    s.setHomeChannel(Channel.Text);
-    s.setUserName(UserName.Text);
+    const QString password = AllowMulti ? Password.Text : UniquePassword;
+    if (password != (was.AllowMulti ? was.Password.Text : was.UniquePassword))
+        s.setPassword(password);
+    if (Channel.Text != was.Channel.Text)
+        s.setHomeChannel(Channel.Text);
+    if (UserName.Text != was.UserName.Text)
+        s.setUserName(UserName.Text);
 
     host.SetAccount(s.UserName(), s.Password(), s.Server());
 
-    p.ServerList = Servers;
-    p.NameList = UserName.Choices;
-    p.PasswordList = Password.Choices;
-    p.HomeList = Channel.Choices;
-    p.IntervalList = TimerIntervals;
-    p.TimerList = TimerTexts;
-    p.CommandList = CommandWords;
-    p.CommandLevel = CommandLevel;
-    p.CommandRes = CommandRes;
+    copy(p.ServerList, Servers, was.Servers);
+    copy(p.NameList, UserName.Choices, was.UserName.Choices);
+    copy(p.PasswordList, Password.Choices, was.Password.Choices);
+    copy(p.HomeList, Channel.Choices, was.Channel.Choices);
+    if (TimerIntervals != was.TimerIntervals || TimerTexts != was.TimerTexts) {
+        p.IntervalList = TimerIntervals;
+        p.TimerList = TimerTexts;
+    }
+    if (CommandWords != was.CommandWords || CommandLevel != was.CommandLevel || CommandRes != was.CommandRes) {
+        p.CommandList = CommandWords;
+        p.CommandLevel = CommandLevel;
+        p.CommandRes = CommandRes;
+    }
 
     for (int row = 0; row < FirstNumberRow; ++row)
-        (s.*FlagRows[row].second)(Options[row] == QLatin1String("Yes"));
-    s.setReciteDelay(ReadNumber(Options[ReciteDelayRow]));
+        if (Options[row] != was.Options[row])
+            (s.*FlagRows[row].second)(Options[row] == QLatin1String("Yes"));
+    if (Options[ReciteDelayRow] != was.Options[ReciteDelayRow])
+        s.setReciteDelay(ReadNumber(Options[ReciteDelayRow]));
     const int action = DoubleClickTexts().indexOf(Options[DoubleClickRow]);
-    if (action >= 0)
+    if (action >= 0 && Options[DoubleClickRow] != was.Options[DoubleClickRow])
         s.setDoubleClickAction(std::uint8_t(action));
-    s.setConnectTimeout(ReadNumber(Options[ConnectTimeoutRow]));
-    s.setLoginTimeout(ReadNumber(Options[LoginTimeoutRow]));
-    s.setKeepLog(KeepLog);
-    s.setLogTime(LogTime);
-    s.setLogEvents(LogEvents);
-    s.setLogFileName(LogFileName);
-    s.setAllowMultiPasswords(AllowMulti);
-    s.setMasterEvents(MasterEvents);
-    s.setRespondPhrases(RespondPhrases);
-    s.setRespondWhispers(RespondWhispers);
-    s.setRespondJoins(RespondJoins);
-    s.setAutoBan(AutoBan);
-    s.setBanAllExcept(BanAllExcept);
-    s.setRespondTimers(RespondTimers);
+    if (Options[ConnectTimeoutRow] != was.Options[ConnectTimeoutRow])
+        s.setConnectTimeout(ReadNumber(Options[ConnectTimeoutRow]));
+    if (Options[LoginTimeoutRow] != was.Options[LoginTimeoutRow])
+        s.setLoginTimeout(ReadNumber(Options[LoginTimeoutRow]));
+    flag(s, &tChatSettings::setKeepLog, KeepLog, was.KeepLog);
+    flag(s, &tChatSettings::setLogTime, LogTime, was.LogTime);
+    flag(s, &tChatSettings::setLogEvents, LogEvents, was.LogEvents);
+    if (LogFileName != was.LogFileName)
+        s.setLogFileName(LogFileName);
+    flag(s, &tChatSettings::setAllowMultiPasswords, AllowMulti, was.AllowMulti);
+    flag(s, &tChatSettings::setMasterEvents, MasterEvents, was.MasterEvents);
+    flag(s, &tChatSettings::setRespondPhrases, RespondPhrases, was.RespondPhrases);
+    flag(s, &tChatSettings::setRespondWhispers, RespondWhispers, was.RespondWhispers);
+    flag(s, &tChatSettings::setRespondJoins, RespondJoins, was.RespondJoins);
+    flag(s, &tChatSettings::setAutoBan, AutoBan, was.AutoBan);
+    flag(s, &tChatSettings::setBanAllExcept, BanAllExcept, was.BanAllExcept);
+    flag(s, &tChatSettings::setRespondTimers, RespondTimers, was.RespondTimers);
 
     host.RepaintUserList();
 
-    p.PhraseList = Phrases.Entries;
-    p.WhisperList = Whispers.Entries;
-    p.BanList = Bans.Entries;
-    p.UserJoinList = UserJoins.Entries;
-    p.NoBanList = NoBans.Entries;
-    p.OwnerList = Owners.Entries;
-    p.MemberList = Members.Entries;
-    p.Actions = Actions;
-    s.setJoinResponse(JoinResponse);
+    // A list edited here goes back whole, its responses with it so they stay in step by position.
+    const auto list = [](QStringList &to, std::array<QStringList, 3> *responses, const tParallelLists &now,
+                         const tParallelLists &then) {
+        if (sameLists(now, then))
+            return;
+        to = now.Entries;
+        if (responses)
+            *responses = now.Responses;
+    };
+    list(p.PhraseList, &p.PhraseRes, Phrases, was.Phrases);
+    list(p.WhisperList, &p.WhiserRes, Whispers, was.Whispers);
+    list(p.BanList, nullptr, Bans, was.Bans);
+    list(p.UserJoinList, &p.UserRes, UserJoins, was.UserJoins);
+    list(p.NoBanList, nullptr, NoBans, was.NoBans);
+    list(p.OwnerList, nullptr, Owners, was.Owners);
+    list(p.MemberList, nullptr, Members, was.Members);
+    for (int i = 0; i < ProductActionCount; ++i)
+        copy(p.Actions[size_t(i)], Actions[size_t(i)], was.Actions[size_t(i)]);
+    if (JoinResponse != was.JoinResponse)
+        s.setJoinResponse(JoinResponse);
     s.setReservedByte2986(0);
-    p.PhraseRes = Phrases.Responses;
-    p.WhiserRes = Whispers.Responses;
-    p.UserRes = UserJoins.Responses;
 
     // Some edits (the owner list, say) do not mark while the dialog is open; what they changed
     // must still be offered for saving when the program closes.
@@ -496,6 +545,7 @@ void tSetupModel::Apply(tSetupHost &host)
 
 void tSetupModel::Cancel()
 {
-    // A log file picked with "Ch&ange..." is in the profile already; it stays marked for saving.
-    Profile.Modified = OpenedModified || m_storedAtOnce;
+    // A log file picked with "Ch&ange..." is in the profile already, and so is what a remote command
+    // changed meanwhile: either stays marked for saving.
+    Profile.Modified = OpenedModified || m_storedAtOnce || !(Snapshot(Profile) == *m_live);
 }

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 #include "dialogs/StringListEdit.h"
 #include "profile/Profile.h"
@@ -25,37 +26,14 @@ struct tPickList
     QStringList Choices;
 };
 
-// The setup's working copy of the profile and its rules: which edits mark the profile modified,
-// what applying copies back and in which order. The dialog binds its widgets to it.
-class tSetupModel
+// What the setup dialog edits, as the controls show it.
+struct tSetupValues
 {
-public:
-    enum Page { GeneralPage, LogPage, ResponsesPage, UserJoinPage, BanningPage, ActionsPage, CommandsPage,
-                TimersPage, PageCount };
-    static QString PageCaption(int page);
-    static QString HelpTopic(int page);
-
     // The option rows in grid order; the first nine are Yes/No.
     enum OptionRow { IncludePlainTextRow, WhoisOnJoinRow, IncludeIconsRow, AutoRejoinRow, EnterLeaveRow,
                      AcceptSoundsRow, PlayLocallyRow, AutoReconnectRow, UseGameServerRow, ReciteDelayRow,
                      DoubleClickRow, ConnectTimeoutRow, LoginTimeoutRow, OptionCount };
     static constexpr int FirstNumberRow = ReciteDelayRow;
-    static QString OptionCaption(int row);
-    static const QStringList &DoubleClickTexts();
-    static const QStringList &CommandActions(); // the action tokens of the default command table
-    static const QStringList &LevelTexts();     // levels 0, 1, 2
-    static const QStringList &ResponseSuggestions();
-    static const QStringList &JoinSuggestions();
-    // The pick list choices of a product action (None, kick, ban, squelch and its extra).
-    static QStringList ActionChoices(int action);
-    // Decimal integer; anything else reads as 0.
-    static int ReadNumber(const QString &text);
-
-    // Filling: copies the profile; marks nothing.
-    explicit tSetupModel(tProfile &profile);
-
-    tProfile &Profile;
-    const bool OpenedModified;
 
     // General Options
     tPickList UserName, Password, Channel;
@@ -78,13 +56,45 @@ public:
     // Commands and Timers: private copies, edited in step by position
     QStringList CommandWords, CommandRes, CommandLevel;
     QStringList TimerTexts, TimerIntervals;
+};
+
+// The setup's working copy of the profile and its rules: which edits mark the profile modified,
+// what applying copies back and in which order. The dialog binds its widgets to it.
+class tSetupModel : public tSetupValues
+{
+public:
+    enum Page { GeneralPage, LogPage, ResponsesPage, UserJoinPage, BanningPage, ActionsPage, CommandsPage,
+                TimersPage, PageCount };
+    static QString PageCaption(int page);
+    static QString HelpTopic(int page);
+
+    static QString OptionCaption(int row);
+    static const QStringList &DoubleClickTexts();
+    static const QStringList &CommandActions(); // the action tokens of the default command table
+    static const QStringList &LevelTexts();     // levels 0, 1, 2
+    static const QStringList &ResponseSuggestions();
+    static const QStringList &JoinSuggestions();
+    // The pick list choices of a product action (None, kick, ban, squelch and its extra).
+    static QStringList ActionChoices(int action);
+    // Decimal integer; anything else reads as 0.
+    static int ReadNumber(const QString &text);
+
+    // Filling: copies the profile; marks nothing.
+    explicit tSetupModel(tProfile &profile);
+    ~tSetupModel();
+
+    tProfile &Profile;
+    const bool OpenedModified;
     int CurrentCommand = -1, CurrentTimer = -1;
 
     // Edits that mark.
     void Mark() { Profile.Modified = true; }
     void TypeIn(tPickList &pick, const QString &text);
-    // Leaving a pick list: a new, non-empty text joins the choices.
+    // Leaving a pick list: a new, non-empty text joins the choices (a choice in another letter case is
+    // not new).
     void Leave(tPickList &pick);
+    // "&Ok" by Enter leaves no pick list first: each whose text was typed here learns it all the same.
+    void LeaveTyped();
     void DeleteChoice(tPickList &pick, int index);
     void SetAllowMulti(bool on);
     void SetMasterEvents(bool on);
@@ -126,5 +136,10 @@ public:
     void Cancel();
 
 private:
+    struct Snapshot;
     bool m_storedAtOnce = false; // the log file picked went into the profile already
+    // What the controls showed at opening: only what differs from it was edited here.
+    tSetupValues m_opened;
+    // The live profile at opening, to tell whether something else changed it while the dialog stood.
+    std::unique_ptr<const Snapshot> m_live;
 };

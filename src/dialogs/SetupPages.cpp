@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogPrompts.h"
+#include "dialogs/EditorGuards.h"
 #include "dialogs/StringListEdit.h"
 
 namespace {
@@ -99,6 +100,7 @@ QWidget *TfrmSetup::buildUserJoin()
     auto *page = new QWidget;
     edJoin = new QLineEdit(m_model.JoinResponse);
     edJoin->setMaxLength(tChatSettings::StringCapacity);
+    KeepStorable(edJoin);
     connect(edJoin, &QLineEdit::textEdited, this, [this](const QString &t) { m_model.JoinResponse = t; });
     auto *joinLabel = new QLabel(QStringLiteral("Response to ALL Users Joining the Channel:"));
     joinLabel->setBuddy(edJoin);
@@ -181,6 +183,7 @@ QWidget *TfrmSetup::buildCommands()
     lstCommand->addItems(m_model.CommandWords);
     edCommand = new QLineEdit;
     edCommand->setMaxLength(254);
+    KeepStorable(edCommand);
     cmCommandRes = new QComboBox;
     cmCommandRes->setEditable(true);
     cmCommandRes->setInsertPolicy(QComboBox::NoInsert);
@@ -291,6 +294,7 @@ QWidget *TfrmSetup::buildTimers()
     for (int i = 0; i < m_model.TimerTexts.size(); ++i)
         lstTimers->addTopLevelItem(new QTreeWidgetItem({m_model.TimerTexts.at(i), m_model.TimerIntervals.value(i)}));
     edTimer = new QLineEdit;
+    KeepStorable(edTimer);
     seInterval = new QSpinBox;
     seInterval->setRange(0, 10000);
     seInterval->setMinimumWidth(100);

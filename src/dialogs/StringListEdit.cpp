@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/EditorGuards.h"
+
 void tParallelLists::SetEntry(int index, const QString &text)
 {
     if (index >= 0 && index < Entries.size())
@@ -59,6 +61,7 @@ TDSStringListEdit::TDSStringListEdit(const QString &listCaption, const QString &
       m_add(new QPushButton(QStringLiteral("&Add"))),
       m_delete(new QPushButton(QStringLiteral("&Delete")))
 {
+    KeepStorable(m_edit); // every list it edits is kept single-byte
     auto *listLabel = new QLabel(listCaption);
     listLabel->setBuddy(m_list);
     auto *editLabel = new QLabel(editCaption);
@@ -83,6 +86,8 @@ TDSStringListEdit::TDSStringListEdit(const QString &listCaption, const QString &
             box->setInsertPolicy(QComboBox::NoInsert);
             box->setMinimumContentsLength(16);
             box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            TakeWheelOnlyWhenFocused(box);
+            KeepStorable(box);
             m_responses[n] = box;
             fields->addRow(QStringLiteral("Response #%1:").arg(n + 1), box);
             connect(box, &QComboBox::editTextChanged, this, [this, n](const QString &text) {

@@ -15,6 +15,7 @@
 
 #include "dialogs/ColorSwatch.h"
 #include "dialogs/DialogPrompts.h"
+#include "dialogs/EditorGuards.h"
 #include "profile/ChatSettings.h"
 #include "view/ChatDefs.h"
 
@@ -57,6 +58,7 @@ TfrmUserInfo::TfrmUserInfo(tProfile &profile, TDialogPrompts &prompts, QWidget *
     m_panels = new QWidget;
     mNotes = new QPlainTextEdit;
     mNotes->setTabChangesFocus(true);
+    KeepStorable(mNotes);
     edJoinSound = new QLineEdit;
     edLeaveSound = new QLineEdit;
     edJoinSound->setReadOnly(true);
@@ -69,6 +71,7 @@ TfrmUserInfo::TfrmUserInfo(tProfile &profile, TDialogPrompts &prompts, QWidget *
     edGreeting->setEditable(true);
     edGreeting->setInsertPolicy(QComboBox::NoInsert);
     edGreeting->lineEdit()->setMaxLength(tUserRec::GreetingCapacity);
+    KeepStorable(edGreeting);
     pnlNameColor = new TColorSwatch;
     pnlTextColor = new TColorSwatch;
     pnlWhisperColor = new TColorSwatch;
@@ -123,6 +126,9 @@ TfrmUserInfo::TfrmUserInfo(tProfile &profile, TDialogPrompts &prompts, QWidget *
     main->addWidget(m_panels, 1);
     main->addLayout(buttons);
     resize(560, 420);
+    // Enter belongs to the field that has it: no button is pressed by it, least of all "&Add".
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
 
     connect(cmUser, &QComboBox::activated, this, &TfrmUserInfo::selectRecord);
     connect(btnAdd, &QPushButton::clicked, this, &TfrmUserInfo::add);
@@ -265,6 +271,16 @@ void TfrmUserInfo::add()
     const auto name = m_prompts->AskText(this, QStringLiteral("New Entry"), QStringLiteral("Enter the name of the new user:"));
     if (!name || name->isEmpty())
         return;
+    const QString lost = UnstorableCharacters(*name);
+    if (!lost.isEmpty()) {
+        m_prompts->Message(this, QStringLiteral("A user name cannot hold \"%1\": the profile cannot store it.").arg(lost));
+        return;
+    }
+    const int existing = m_model.Find(*name);
+    if (existing >= 0) {
+        selectRecord(existing); // the user is there already, perhaps in another letter case
+        return;
+    }
     const int index = m_model.Add(*name);
     cmUser->addItem(m_model.CurrentUser()->Name());
     selectRecord(index);

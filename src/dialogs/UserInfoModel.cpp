@@ -105,9 +105,21 @@ std::uint32_t tUserInfoModel::Color(ColorKind kind) const
     return 0;
 }
 
+int tUserInfoModel::Find(const QString &name) const
+{
+    tUser stored;
+    stored.setName(name);
+    const QString wanted = stored.Name();
+    for (int i = 0; i < Count(); ++i)
+        if (m_profile.Users.Items(i)->Name().compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
 int tUserInfoModel::Add(const QString &name)
 {
-    if (name.isEmpty())
+    // A second record of one name would never be found: look-ups ignore letter case.
+    if (name.isEmpty() || Find(name) >= 0)
         return -1;
     auto user = std::make_unique<tUser>();
     user->setName(name);

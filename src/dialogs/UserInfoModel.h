@@ -38,7 +38,10 @@ public:
     void SetColor(ColorKind kind, std::uint32_t bgr);
     std::uint32_t Color(ColorKind kind) const;
 
-    // An empty name adds nothing and returns -1; otherwise the new record's index (the last).
+    // The record that already holds `name` as it would be stored, in any letter case; -1 when none.
+    int Find(const QString &name) const;
+    // An empty name, or one that Find finds, adds nothing and returns -1; otherwise the new record's
+    // index (the last).
     int Add(const QString &name);
     bool Delete(); // the current record
     void Clear();

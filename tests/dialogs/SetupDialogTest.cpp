@@ -1,17 +1,21 @@
 #include "TestMain.h"
 
 #include "FakeDialogPrompts.h"
+#include "dialogs/EditorGuards.h"
 #include "dialogs/PropertyGrid.h"
 #include "dialogs/SetupDialog.h"
 #include "dialogs/StringListEdit.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 namespace {
 // Records what applying asked of the window, with what the profile held at that moment.
@@ -73,6 +77,7 @@ private slots:
         host = FakeHost();
         host.profile = profile.get();
     }
+    void cleanup() { dlg.reset(); } // the dialog goes before the profile it edits
 
     void okUntouchedChangesNothing()
     {
@@ -154,6 +159,183 @@ private slots:
         QVERIFY(profile->Modified);
     }
 
+    // What a remote command changes while the dialog stands survives "&Ok" (and "&Cancel" keeps it
+    // marked for saving); what the user edited here is applied beside it.
+    void remoteChangesSurviveTheDialog_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("/deleteowner Mallory, Ok") << 0 << true;
+        QTest::newRow("/allevents off, Ok") << 1 << true;
+        QTest::newRow("/addban X, Ok") << 2 << true;
+        QTest::newRow("/addban X, Cancel") << 2 << false;
+    }
+    void remoteChangesSurviveTheDialog()
+    {
+        QFETCH(int, command);
+        QFETCH(bool, ok);
+        profile->OwnerList << QStringLiteral("Mallory");
+        profile->Settings.setMasterEvents(true);
+        TfrmSetup &d = open();
+        d.Model().SetOption(tSetupModel::IncludeIconsRow, QStringLiteral("No"));
+        QTest::keyClicks(d.edJoin, QStringLiteral("Hi"));
+        const bool iconsBefore = profile->Settings.IncludeIcons();
+        profile->Modified = false;
+        switch (command) {
+        case 0: profile->OwnerList.removeAll(QStringLiteral("Mallory")); break;
+        case 1: profile->Settings.setMasterEvents(false); break;
+        case 2: profile->BanList << QStringLiteral("X"); break;
+        }
+        profile->Modified = true;
+        ok ? d.btnOk->click() : d.btnCancel->click();
+        QCOMPARE(profile->OwnerList, command == 0 ? QStringList{QStringLiteral("Boss")}
+                                                  : (QStringList{QStringLiteral("Boss"), QStringLiteral("Mallory")}));
+        QCOMPARE(profile->Settings.MasterEvents(), command != 1);
+        QCOMPARE(profile->BanList.contains(QStringLiteral("X")), command == 2);
+        QCOMPARE(profile->Settings.IncludeIcons(), ok ? false : iconsBefore);
+        QCOMPARE(profile->Settings.JoinResponse(), ok ? QStringLiteral("Hi") : QString());
+        QVERIFY(profile->Modified);
+    }
+
+    // A wheel turn over a setting changes it only when its editor has the focus.
+    void wheelChangesOnlyTheFocusedEditor_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("editor");
+        QTest::newRow("grid Yes/No") << int(tSetupModel::GeneralPage) << QStringLiteral("yesno");
+        QTest::newRow("grid pick list") << int(tSetupModel::GeneralPage) << QStringLiteral("doubleclick");
+        QTest::newRow("grid number") << int(tSetupModel::GeneralPage) << QStringLiteral("recite");
+        QTest::newRow("user name pick list") << int(tSetupModel::GeneralPage) << QStringLiteral("username");
+        QTest::newRow("response pick list") << int(tSetupModel::ResponsesPage) << QStringLiteral("response");
+        QTest::newRow("product action") << int(tSetupModel::ActionsPage) << QStringLiteral("action");
+        QTest::newRow("command level") << int(tSetupModel::CommandsPage) << QStringLiteral("level");
+        QTest::newRow("timer interval") << int(tSetupModel::TimersPage) << QStringLiteral("interval");
+    }
+    void wheelChangesOnlyTheFocusedEditor()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, editor);
+        TfrmSetup &d = open();
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        d.pages->setCurrentIndex(page);
+        d.lstCommand->setCurrentRow(0);
+        d.lstTimers->setCurrentItem(d.lstTimers->topLevelItem(0));
+        const QHash<QString, QWidget *> editors = {
+            {QStringLiteral("yesno"), d.pgOptions->editor(tSetupModel::IncludeIconsRow)},
+            {QStringLiteral("doubleclick"), d.pgOptions->editor(tSetupModel::DoubleClickRow)},
+            {QStringLiteral("recite"), d.pgOptions->editor(tSetupModel::ReciteDelayRow)},
+            {QStringLiteral("username"), d.cmUserName},
+            {QStringLiteral("response"), d.slPhrase->ResponseBox(0)},
+            {QStringLiteral("action"), d.cmActions[StarAction]},
+            {QStringLiteral("level"), d.cmLevel},
+            {QStringLiteral("interval"), d.seInterval}};
+        QWidget *w = editors.value(editor);
+        const auto shown = [w] {
+            if (auto *box = qobject_cast<QComboBox *>(w))
+                return box->currentText();
+            return qobject_cast<QSpinBox *>(w)->text();
+        };
+        const auto turn = [w](int delta) {
+            const QPointF at = QRectF(w->rect()).center();
+            QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w, &e);
+        };
+        d.btnOk->setFocus();
+        const QString before = shown();
+        for (int delta : {-120, 120}) {
+            turn(delta);
+            QCOMPARE(shown(), before);
+        }
+        QVERIFY(!profile->Modified);
+        w->setFocus();
+        QTRY_VERIFY(w->hasFocus());
+        turn(-120);
+        if (shown() == before) // at the end of its range
+            turn(120);
+        QVERIFY2(shown() != before, "a focused editor still takes the wheel");
+    }
+
+    void smallerMends_data()
+    {
+        QTest::addColumn<QString>("mend");
+        QTest::addColumn<int>("page");
+        QTest::newRow("timeouts take numbers in range") << QStringLiteral("timeouts") << -1;
+        QTest::newRow("multiple passwords off and on") << QStringLiteral("passwords") << -1;
+        QTest::newRow("pick list choice in another case") << QStringLiteral("case") << -1;
+        QTest::newRow("Enter for Ok remembers a typed name") << QStringLiteral("enter") << -1;
+        for (int page = 0; page < tSetupModel::PageCount; ++page)
+            QTest::newRow(qPrintable(QStringLiteral("mnemonics of ") + tSetupModel::PageCaption(page)))
+                << QStringLiteral("mnemonics") << page;
+    }
+    void smallerMends()
+    {
+        QFETCH(QString, mend);
+        QFETCH(int, page);
+        if (mend == QLatin1String("passwords")) {
+            profile->Settings.setAllowMultiPasswords(true);
+            profile->PasswordList = {QStringLiteral("pw1"), QStringLiteral("pw2")};
+            profile->Settings.setPassword(QStringLiteral("pw2"));
+        }
+        TfrmSetup &d = open();
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        if (mend == QLatin1String("timeouts")) {
+            for (int row : {int(tSetupModel::ConnectTimeoutRow), int(tSetupModel::LoginTimeoutRow)}) {
+                auto *spin = qobject_cast<QSpinBox *>(d.pgOptions->editor(row));
+                QVERIFY(spin);
+                QCOMPARE(spin->minimum(), 2);
+                QVERIFY(spin->maximum() >= 100 && spin->maximum() <= 600);
+                spin->setFocus();
+                spin->selectAll();
+                QTest::keyClicks(spin, QStringLiteral("abc"));
+            }
+            d.btnOk->click();
+            QCOMPARE(profile->Settings.ConnectTimeout(), 5);
+            QCOMPARE(profile->Settings.LoginTimeout(), 20);
+        } else if (mend == QLatin1String("passwords")) {
+            d.cbAllowMulti->click();
+            d.cbAllowMulti->click();
+            QCOMPARE(d.cmPassword->count(), 2);
+            QCOMPARE(d.cmPassword->currentText(), QStringLiteral("pw2"));
+            d.btnOk->click();
+            QCOMPARE(profile->PasswordList, (QStringList{QStringLiteral("pw1"), QStringLiteral("pw2")}));
+            QCOMPARE(profile->Settings.Password(), QStringLiteral("pw2"));
+        } else if (mend == QLatin1String("case")) {
+            d.cmChannel->setFocus();
+            d.cmChannel->lineEdit()->clear();
+            QTest::keyClicks(d.cmChannel->lineEdit(), QStringLiteral("OP HOME"));
+            d.cmUserName->setFocus();
+            QCOMPARE(d.Model().Channel.Choices, QStringList{QStringLiteral("Op Home")});
+        } else if (mend == QLatin1String("enter")) {
+            d.cmUserName->setFocus();
+            d.cmUserName->lineEdit()->clear();
+            QTest::keyClicks(d.cmUserName->lineEdit(), QStringLiteral("Newbie"));
+            QTest::keyClick(d.cmUserName, Qt::Key_Return);
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(profile->Settings.UserName(), QStringLiteral("Newbie"));
+            QVERIFY(profile->NameList.contains(QStringLiteral("Newbie")));
+        } else {
+            QStringList taken;
+            for (QPushButton *b : {d.btnOk, d.btnCancel, d.btnHelp})
+                taken << MnemonicOf(b->text());
+            QWidget *w = d.pages->widget(page);
+            for (auto *b : w->findChildren<QAbstractButton *>())
+                if (!MnemonicOf(b->text()).isNull())
+                    taken << MnemonicOf(b->text()) + QLatin1Char(' ') + b->text();
+            for (auto *l : w->findChildren<QLabel *>())
+                if (l->buddy() && !MnemonicOf(l->text()).isNull())
+                    taken << MnemonicOf(l->text()) + QLatin1Char(' ') + l->text();
+            QSet<QChar> letters;
+            for (const QString &t : std::as_const(taken))
+                letters << t.at(0);
+            QVERIFY2(letters.size() == taken.size(), qPrintable(taken.join(QStringLiteral(", "))));
+        }
+    }
+
     void closeBoxAppliesEscCancels()
     {
         TfrmSetup &d = open();
@@ -176,10 +358,11 @@ private slots:
         QVERIFY(d.edUniquePass->isVisible() && !d.cmPassword->isVisible());
         d.cbAllowMulti->click();
         QVERIFY(!d.edUniquePass->isVisible() && d.cmPassword->isVisible() && d.btnDeletePassword->isVisible());
-        QCOMPARE(d.cmPassword->count(), 0);
+        QCOMPARE(d.cmPassword->count(), 1); // the remembered passwords stay; the masked one is not shown
+        QCOMPARE(d.cmPassword->currentText(), QString());
         d.btnOk->click();
         QCOMPARE(profile->Settings.Password(), QString());
-        QVERIFY(profile->PasswordList.isEmpty());
+        QCOMPARE(profile->PasswordList, QStringList{QStringLiteral("pw1")});
         QVERIFY(profile->Settings.AllowMultiPasswords());
     }
 
@@ -246,16 +429,16 @@ private slots:
     void gridNumbers()
     {
         TfrmSetup &d = open();
-        auto *login = qobject_cast<QLineEdit *>(d.pgOptions->editor(tSetupModel::LoginTimeoutRow));
+        auto *login = qobject_cast<QSpinBox *>(d.pgOptions->editor(tSetupModel::LoginTimeoutRow));
         auto *recite = qobject_cast<QSpinBox *>(d.pgOptions->editor(tSetupModel::ReciteDelayRow));
         QVERIFY(login && recite);
         QCOMPARE(recite->minimum(), 2);
         QCOMPARE(recite->maximum(), 100);
         login->selectAll();
-        QTest::keyClicks(login, QStringLiteral("abc"));
+        QTest::keyClicks(login, QStringLiteral("45"));
         qobject_cast<QComboBox *>(d.pgOptions->editor(tSetupModel::DoubleClickRow))->setCurrentIndex(7);
         d.btnOk->click();
-        QCOMPARE(profile->Settings.LoginTimeout(), 0);
+        QCOMPARE(profile->Settings.LoginTimeout(), 45); // a number: letters are not taken
         QCOMPARE(profile->Settings.DoubleClickAction(), 7);
         QCOMPARE(profile->Settings.ReciteDelay(), 1); // never edited: stays as it was
     }
