@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "automation/WinePrefix.h"
 #include "profile/ChatIni.h"
 #include "view/ChatDefs.h"
+#include "view/SafeFile.h"
 
 namespace {
 
@@ -248,11 +248,7 @@ bool tWineRegistry::WriteString(const QString &key, const QString &name, const Q
             --insertAt;
         lines.insert(insertAt, valueLine(name, value));
     }
-    QSaveFile out(m_file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(lines.join(QLatin1Char('\n')).toLatin1());
-    return out.commit();
+    return safefile::WriteFile(m_file, lines.join(QLatin1Char('\n')).toLatin1());
 }
 
 tIniRegistry::tIniRegistry(QString path) : m_path(std::move(path)) {}

@@ -2,11 +2,11 @@
 
 #include "net/Ansi.h"
 #include "view/ChatDefs.h"
+#include "view/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <climits>
 
 namespace {
@@ -52,15 +52,7 @@ bool tIniFile::LoadForUpdate(const QString &path)
 
 bool tIniFile::Save(const QString &path) const
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = Serialize();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return safefile::WriteFile(path, Serialize());
 }
 
 void tIniFile::Parse(const QByteArray &bytes)

@@ -2,6 +2,7 @@
 
 #include "net/Ansi.h"
 #include "profile/Profile.h"
+#include "view/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -403,18 +404,28 @@ bool SaveProfile(tProfile &profile, const QString &path, ProfileReporter &report
         return false;
     }
 
-    bool ok = true;
+    // All three go to temporaries first: a new record must never stand beside old lists or users.
     const QByteArray record(reinterpret_cast<const char *>(profile.Settings.bytes.data()), tChatSettings::Size);
-    if (records::saveOwnerOnly(path, record) && records::saveOwnerOnly(ext, WriteExtText(profile))) {
-        // Only now: with the ".ext" in place the older files are never read again.
-        DeleteOldFiles(path);
-    } else {
+    safefile::tPendingFile recordFile(path, safefile::Access::OwnerOnly);
+    safefile::tPendingFile extFile(ext, safefile::Access::OwnerOnly);
+    safefile::tPendingFile usrFile(usr, safefile::Access::OwnerOnly);
+    if (!recordFile.Write(record) || !extFile.Write(WriteExtText(profile))) {
         reporter.showMessage(QStringLiteral("Error saving file: ") + path);
-        ok = false;
+        return false;
     }
-    if (!profile.Users.SaveToFile(usr)) {
+    if (!usrFile.Write(profile.Users.Bytes())) {
         reporter.showMessage(QStringLiteral("Could not save user settings file"));
-        ok = false;
+        return false;
     }
-    return ok;
+    if (!recordFile.Commit() || !extFile.Commit()) {
+        reporter.showMessage(QStringLiteral("Error saving file: ") + path);
+        return false;
+    }
+    if (!usrFile.Commit()) {
+        reporter.showMessage(QStringLiteral("Could not save user settings file"));
+        return false;
+    }
+    // Only now: with the ".ext" in place the older files are never read again.
+    DeleteOldFiles(path);
+    return true;
 }

@@ -32,8 +32,9 @@ QString LegacyProfileBaseName(const QString &path);
 // `recordAndLists`, when given, says whether the record and the lists loaded: only then does the
 // window hand the account and server to the connection.
 bool LoadProfile(tProfile &profile, const QString &path, ProfileReporter &reporter, bool *recordAndLists = nullptr);
-// Writes the record, the ".ext" and the ".usr", each replaced atomically and readable by the
-// owner only; the older-layout files are deleted once record and lists are safely written.
+// Writes the record, the ".ext" and the ".usr", readable by the owner only: all three go to
+// temporaries and replace the old files only when every one of them reached the disk, so a failed
+// save leaves the old files as they were. The older-layout files are deleted after a save.
 // Messages: "Error saving file: " + path, "Could not save user settings file".
 bool SaveProfile(tProfile &profile, const QString &path, ProfileReporter &reporter);
 // Deletes every older-layout file of the path's base name, ignoring errors; never the file at

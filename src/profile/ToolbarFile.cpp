@@ -1,7 +1,9 @@
 #include "profile/ToolbarFile.h"
 
+#include "view/SafeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 namespace toolbar {
@@ -57,9 +59,10 @@ QList<qint32> DefaultDefinition()
 
 QList<qint32> Load(const QString &path)
 {
-    QFile f(path);
-    if (!f.exists())
+    // Only a regular file: opening a FIFO would wait for a writer and hang the start-up.
+    if (!QFileInfo(path).isFile())
         return DefaultDefinition();
+    QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return DefaultDefinition();
     const QByteArray bytes = f.read(qint64(MaxEntries) * 4 + 1);
@@ -73,15 +76,11 @@ QList<qint32> Load(const QString &path)
     return def;
 }
 
-void Save(const QString &path, const QList<qint32> &definition)
+bool Save(const QString &path, const QList<qint32> &definition)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return;
     QByteArray bytes(definition.size() * 4, '\0');
     for (int i = 0; i < definition.size(); ++i)
         qToLittleEndian<qint32>(definition[i], bytes.data() + i * 4);
-    f.write(bytes);
-    f.commit();
+    return safefile::WriteFile(path, bytes);
 }
 } // namespace toolbar

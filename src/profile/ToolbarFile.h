@@ -17,9 +17,9 @@ QString Caption(int entry);
 int EntryOfName(const QString &dialogName);
 
 QList<qint32> DefaultDefinition();
-// Consecutive 4-byte little-endian integers; a missing, truncated, oversized or unreadable file
-// gives the default definition.
+// Consecutive 4-byte little-endian integers; a missing, truncated, oversized or unreadable file,
+// or anything but a regular file, gives the default definition.
 QList<qint32> Load(const QString &path);
-// Replaces the file as a whole or not at all; failures are ignored.
-void Save(const QString &path, const QList<qint32> &definition);
+// Replaces the file as a whole or not at all; false when the old one stays.
+bool Save(const QString &path, const QList<qint32> &definition);
 } // namespace toolbar

@@ -199,7 +199,7 @@ public:
     // Tool bar, favourites bar, sound menus and the URL bar (ChatFormBars.cpp).
     QList<qint32> ToolbarDefinition;
     void LoadToolbar();
-    void SaveToolbar();
+    bool SaveToolbar(); // reports a failure
     void BuildToolbar();
     void BuildFavorites();
     // Fills `menu` with the sounds of `tree`; they go to the user `user` names when clicked, to the channel
@@ -253,7 +253,8 @@ private:
     bool handleKey(QKeyEvent *k);
     void userInput();
     void moveListSelection(int step);
-    void finishShutDown();
+    // False when Chat.ini or the toolbar file could not be written (each is reported).
+    bool finishShutDown();
     void rememberPaneSizes();
     void writeLayoutKeys(tIniFile &ini);
     void showBars();

@@ -212,9 +212,13 @@ void TfrmChat::LoadToolbar()
     ToolbarDefinition = toolbar::Load(m_programFolder + QStringLiteral("Toolbar.dat"));
 }
 
-void TfrmChat::SaveToolbar()
+bool TfrmChat::SaveToolbar()
 {
-    toolbar::Save(m_programFolder + QStringLiteral("Toolbar.dat"), ToolbarDefinition);
+    const QString path = m_programFolder + QStringLiteral("Toolbar.dat");
+    if (toolbar::Save(path, ToolbarDefinition))
+        return true;
+    ShowMessage(QStringLiteral("Error saving file: ") + path);
+    return false;
 }
 
 void TfrmChat::BuildToolbar()

@@ -150,8 +150,11 @@ void TfrmChat::closeEvent(QCloseEvent *e)
         m_closing = false;
         if (!go)
             return; // Cancel: the program goes on running
-        finishShutDown();
+        const bool written = finishShutDown();
         m_closeAllowed = true;
+        // The window stays for the report to be read; the next close ends the program.
+        if (!written)
+            return;
         if (*inside)
             *accept = true;
         else
@@ -162,10 +165,11 @@ void TfrmChat::closeEvent(QCloseEvent *e)
         QMainWindow::closeEvent(e);
 }
 
-void TfrmChat::finishShutDown()
+bool TfrmChat::finishShutDown()
 {
     if (m_session.AttemptPending())
         m_session.ConnectAction(); // cancels the attempt; a standing connection stays until the end
+    bool written = true;
     tIniFile ini;
     // One that is there but could not be read keeps everything it holds ("Response" among it).
     if (ini.LoadForUpdate(ChatIniPath())) {
@@ -175,9 +179,12 @@ void TfrmChat::finishShutDown()
         c.BatchUser = TextTarget;
         WriteBatchFile(ini, c);
         writeLayoutKeys(ini);
-        ini.Save(ChatIniPath());
+        if (!ini.Save(ChatIniPath())) {
+            ShowMessage(QStringLiteral("Error saving file: ") + ChatIniPath());
+            written = false;
+        }
     }
-    SaveToolbar();
+    return SaveToolbar() && written;
 }
 
 void TfrmChat::ReleaseProfile()

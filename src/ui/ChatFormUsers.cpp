@@ -17,10 +17,14 @@
 #include "ui/TranscriptView.h"
 #include "ui/UserListView.h"
 #include "ui/WhisperForm.h"
+#include "view/ChatDefs.h"
 #include "view/CustomList.h"
+#include "view/SafeFile.h"
 
 namespace {
 const QString CR = QStringLiteral("\r");
+// Far beyond any icon bitmap: a larger file (or an endless device) is not copied.
+constexpr qint64 MaxBitmapSize = 64 * 1024 * 1024;
 
 // Hands the entry line's drag and drop events to the window.
 class TEntryDropFilter : public QObject
@@ -346,13 +350,23 @@ void TfrmChat::ChangeIcon()
                                 const QString copy = QDir(folder).filePath(file);
                                 // A bitmap chosen from the icons folder itself is already in place.
                                 if (QFileInfo(chosen).canonicalFilePath() != QFileInfo(copy).canonicalFilePath()) {
-                                    QFile::remove(copy);
-                                    QFile::copy(chosen, copy);
+                                    QByteArray bitmap;
+                                    // An earlier bitmap of that name stays unless the new one is whole.
+                                    if (!records::readBounded(chosen, MaxBitmapSize, bitmap)
+                                        || !safefile::WriteFile(copy, bitmap)) {
+                                        ShowMessage(QStringLiteral("Error saving file: ") + copy);
+                                        lstUser->viewport()->update();
+                                        return;
+                                    }
                                 }
                                 const QString listPath = FindIgnoringCase(folder, QStringLiteral("icons.txt"));
-                                QStringList lines = iconsfile::Read(listPath);
-                                iconsfile::SetIcon(lines, name, file);
-                                iconsfile::Write(listPath, lines);
+                                // A list that could not be read is never rewritten with one pair.
+                                QStringList lines;
+                                const bool read = iconsfile::ReadForUpdate(listPath, lines);
+                                if (read)
+                                    iconsfile::SetIcon(lines, name, file);
+                                if (!read || !iconsfile::Write(listPath, lines))
+                                    ShowMessage(QStringLiteral("Error saving file: ") + listPath);
                                 if (m_icons.SetPersonal(name, copy))
                                     m_users.SetPersonalIcons(m_icons.PersonalNames());
                                 else

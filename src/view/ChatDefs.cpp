@@ -1,9 +1,9 @@
 #include "view/ChatDefs.h"
 
 #include "net/Ansi.h"
+#include "view/SafeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -36,23 +36,6 @@ void writeU32(std::uint8_t *at, std::uint32_t v)
     at[1] = std::uint8_t(v >> 8);
     at[2] = std::uint8_t(v >> 16);
     at[3] = std::uint8_t(v >> 24);
-}
-
-bool saveOwnerOnly(const QString &path, const QByteArray &data)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // Set on the temporary before any byte is written, so the password is never readable by others.
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 bool readBounded(const QString &path, qint64 maxBytes, QByteArray &bytes)
@@ -224,7 +207,7 @@ QByteArray tUserList::Bytes() const
 
 bool tUserList::SaveToFile(const QString &path) const
 {
-    return saveOwnerOnly(path, Bytes());
+    return safefile::WriteFile(path, Bytes(), safefile::Access::OwnerOnly);
 }
 
 bool tUserList::LoadFromFile(const QString &path)

@@ -15,9 +15,6 @@ QString readString(const std::uint8_t *field, int capacity);
 void writeString(std::uint8_t *field, int capacity, const QString &value);
 std::uint32_t readU32(const std::uint8_t *at);
 void writeU32(std::uint8_t *at, std::uint32_t v);
-// Replaces the file in one step (temporary file, then rename), created readable and writable by
-// its owner only: profile files carry a plain-text password.
-bool saveOwnerOnly(const QString &path, const QByteArray &data);
 // The whole file, when it opens, reads without error and holds at most `maxBytes` bytes; a file
 // that goes on past the bound (a link to /dev/zero, say) is refused without reading it all.
 bool readBounded(const QString &path, qint64 maxBytes, QByteArray &bytes);

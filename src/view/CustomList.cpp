@@ -1,10 +1,10 @@
 #include "view/CustomList.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include "net/Ansi.h"
 #include "view/ChatDefs.h"
+#include "view/SafeFile.h"
 
 namespace customlist {
 
@@ -59,28 +59,39 @@ namespace iconsfile {
 // No real icons file comes near this; a larger one (or an endless device) is not read.
 constexpr qint64 MaxFileSize = 1 << 20;
 
-QStringList Read(const QString &path)
+bool ReadForUpdate(const QString &path, QStringList &lines)
 {
+    lines.clear();
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return true;
     QByteArray bytes;
-    if (!records::readBounded(path, MaxFileSize, bytes) || bytes.isEmpty())
-        return {};
-    QStringList lines = ansi::fromBytes(bytes).split(QLatin1Char('\n'));
+    // Only a regular file: a FIFO would wait for a writer.
+    if (!QFileInfo(path).isFile() || !records::readBounded(path, MaxFileSize, bytes))
+        return false;
+    if (bytes.isEmpty())
+        return true;
+    lines = ansi::fromBytes(bytes).split(QLatin1Char('\n'));
     if (lines.last().isEmpty())
         lines.removeLast();
     for (QString &l : lines)
         if (l.endsWith(QLatin1Char('\r')))
             l.chop(1);
+    return true;
+}
+
+QStringList Read(const QString &path)
+{
+    QStringList lines;
+    ReadForUpdate(path, lines);
     return lines;
 }
 
 bool Write(const QString &path, const QStringList &lines)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray bytes;
     for (const QString &l : lines)
-        f.write(ansi::toBytes(l) + "\r\n");
-    return f.commit();
+        bytes += ansi::toBytes(l) + "\r\n";
+    return safefile::WriteFile(path, bytes);
 }
 
 QList<QPair<QString, QString>> Pairs(const QStringList &lines)

@@ -22,7 +22,10 @@ bool Swap(QStringList &list, int row, int step);
 // The icons file: pairs of lines, a user name and the file name of a bitmap in the "icons" folder.
 namespace iconsfile {
 
-// The file's lines; a missing, unreadable or oversized file reads as empty. Line ends CR LF or LF.
+// The file's lines (line ends CR LF or LF): a missing file has none; false when the file is there
+// but cannot be read, is oversized or is not a regular file, so it must not be rewritten.
+bool ReadForUpdate(const QString &path, QStringList &lines);
+// The same for showing: a file that cannot be read reads as empty.
 QStringList Read(const QString &path);
 bool Write(const QString &path, const QStringList &lines);
 // Complete pairs in file order; an unpaired last line is ignored.

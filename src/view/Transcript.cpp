@@ -1,12 +1,12 @@
 #include "view/Transcript.h"
 
-#include <QFile>
 #include <QMetaObject>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include "net/Ansi.h"
+#include "view/SafeFile.h"
 
 tTranscript::tTranscript(const QString &name, int capacity, QObject *parent)
     : QObject(parent), m_name(name), m_doc(new QTextDocument(this)), m_capacity(capacity < 1 ? 1 : capacity)
@@ -126,13 +126,10 @@ QString tTranscript::PlainText() const
 
 bool tTranscript::SaveToFile(const QString &path) const
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     QByteArray out;
     for (QTextBlock b = m_doc->begin(); !m_empty && b.isValid(); b = b.next()) {
         out += ansi::toBytes(b.text());
         out += "\r\n";
     }
-    return f.write(out) == out.size() && f.flush();
+    return safefile::WriteFile(path, out);
 }

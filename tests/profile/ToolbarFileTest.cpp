@@ -2,6 +2,11 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "profile/ToolbarFile.h"
 
@@ -22,6 +27,7 @@ private slots:
         QTest::newRow("negative") << QByteArray("\xff\xff\xff\xff", 4) << QList<qint32>{-1};
         QTest::newRow("truncated") << QByteArray("\x01\0\0\0\x02\0", 6) << def;
         QTest::newRow("oversized") << QByteArray((toolbar::MaxEntries + 1) * 4, '\0') << def;
+        QTest::newRow("fifo: not waited for") << QByteArray("fifo") << def;
     }
     void load()
     {
@@ -29,12 +35,25 @@ private slots:
         QFETCH(QList<qint32>, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Toolbar.dat"));
-        if (bytes != "missing") {
+        // A writer comes after a while, so a reader that waits for one fails instead of hanging.
+        std::thread writer;
+        if (bytes == "fifo") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            writer = std::thread([path] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+                const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            });
+        } else if (bytes != "missing") {
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(bytes);
         }
-        QCOMPARE(toolbar::Load(path), expected);
+        const QList<qint32> loaded = toolbar::Load(path);
+        if (writer.joinable())
+            writer.join();
+        QCOMPARE(loaded, expected);
     }
 
     void roundTripWritesFourBytesEach()

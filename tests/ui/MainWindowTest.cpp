@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include "FakePrompts.h"
+#include "FullDisk.h"
+#include "automation/GameRegistry.h"
 #include "profile/ChatIni.h"
 #include "profile/Profile.h"
 #include "profile/ProfileFiles.h"
@@ -19,6 +21,7 @@
 #include "ui/TabEdit.h"
 #include "ui/TranscriptView.h"
 #include "ui/UserListView.h"
+#include "view/CustomList.h"
 
 namespace {
 QByteArray readAll(const QString &path)
@@ -414,6 +417,70 @@ private slots:
         QStatusTipEvent leave{QString()};
         QCoreApplication::sendEvent(&w, &leave);
         QCOMPARE(w.StatusText(0), QString());
+    }
+
+    // Ctrl+S, the other writers and File > Exit on a full disk: each says so, no file changes, no
+    // temporary stays, Modified stays set and the program goes on until the next close.
+    void fullDiskSavesNothingAndSaysSo()
+    {
+        tFullDisk disk(512);
+        QC_NEED_FULL_DISK(disk);
+        const QString record = disk.path(QStringLiteral("main.ch5")), ini = disk.path(QStringLiteral("Chat.ini"));
+        const QString toolbarFile = disk.path(QStringLiteral("Toolbar.dat"));
+        tProfile profile;
+        profile.OwnerList << QStringLiteral("Boss");
+        profile.Users.Add(std::make_unique<tUser>());
+        struct : ProfileReporter { void showMessage(const QString &) override {} } quiet;
+        QVERIFY(SaveProfile(profile, record, quiet));
+        const QMap<QString, QByteArray> written = {
+            {ini, "[Last File]\r\nLast File=" + QFile::encodeName(record) + "\r\n[Screen]\r\nWidth=700\r\n"},
+            {toolbarFile, QByteArray("\x01\0\0\0\x02\0\0\0", 8)},
+            {disk.path(QStringLiteral("saved.txt")), "an earlier transcript\r\n"},
+            {disk.path(QStringLiteral("icons.txt")), "Bob\r\nbob.bmp\r\n"},
+            {disk.path(QStringLiteral("Registry.ini")), "[Software\\Game]\r\nProgram=old.exe\r\n"},
+            {disk.path(QStringLiteral("system.reg")), "WINE REGISTRY Version 2\n\n[Software\\\\Game] 1\n\"Program\"=\"old\"\n"},
+        };
+        for (auto it = written.begin(); it != written.end(); ++it) {
+            QFile f(it.key());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(it.value()) == it.value().size());
+        }
+
+        FakePrompts prompts;
+        TfrmChat w(profile);
+        w.SetProgramFolder(disk.folder());
+        w.SetPrompts(&prompts);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(profile.CurrentProfile, record);
+        QMap<QString, QByteArray> before;
+        for (const QString &name : disk.entries())
+            before.insert(name, readAll(disk.path(name)));
+        w.ChatText().WriteLine(QStringLiteral("a line worth keeping"), Qt::white);
+        profile.OwnerList << QStringLiteral("Mallory");
+        profile.Modified = true;
+        QVERIFY(disk.fill());
+        const QStringList entries = disk.entries();
+
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(prompts.messages, QStringList{QStringLiteral("Error saving file: ") + record});
+        QCOMPARE(w.ChatText().PlainText().split(QLatin1Char('\n')).last(), QStringLiteral("An Error occured saving chat settings."));
+        QVERIFY(profile.Modified);
+
+        QVERIFY(!w.ChatText().SaveToFile(disk.path(QStringLiteral("saved.txt"))));
+        QVERIFY(!iconsfile::Write(disk.path(QStringLiteral("icons.txt")), {QStringLiteral("Bob"), QStringLiteral("new.bmp")}));
+        QVERIFY(!tIniRegistry(disk.path(QStringLiteral("Registry.ini"))).WriteString(QStringLiteral("Software\\Game"), QStringLiteral("Program"), QStringLiteral("new.exe")));
+        QVERIFY(!tWineRegistry(disk.folder()).WriteString(QStringLiteral("Software\\Game"), QStringLiteral("Program"), QStringLiteral("new")));
+
+        prompts.messages.clear();
+        prompts.answers = {TPrompts::Answer::No};
+        QVERIFY(!w.close());
+        QCOMPARE(prompts.messages, QStringList({QStringLiteral("Error saving file: ") + ini, QStringLiteral("Error saving file: ") + toolbarFile}));
+        QVERIFY(w.isVisible());
+        for (const QString &name : before.keys())
+            if (name != QLatin1String("filler"))
+                QVERIFY2(readAll(disk.path(name)) == before[name], qPrintable(name));
+        QCOMPARE(disk.entries(), entries);
+        QVERIFY(w.close()); // the report was read: the next close ends the program
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -319,6 +321,44 @@ private slots:
         QCOMPARE(d->lbl2->text(), QStringLiteral("Names with this account:"));
         QCOMPARE(d->lst1->count(), 3);
         QCOMPARE(d->lst2->item(0)->text(), QStringLiteral("bob"));
+    }
+
+    // Change Icon adds its pair to the icons list, and never rewrites one it could not read.
+    void changeIconKeepsAListItCannotRead_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // "missing": no list yet
+        QTest::addColumn<QByteArray>("after");  // "kept": as before
+        QTest::newRow("missing") << QByteArray("missing") << QByteArray("%1\r\nface.bmp\r\n");
+        QTest::newRow("readable") << QByteArray("Bob\r\nbob.bmp\r\n") << QByteArray("Bob\r\nbob.bmp\r\n%1\r\nface.bmp\r\n");
+        QTest::newRow("oversized") << "Bob\r\nbob.bmp\r\n" + QByteArray(1 << 20, ' ') << QByteArray("kept");
+    }
+    void changeIconKeepsAListItCannotRead()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        Panes p;
+        QVERIFY(QDir(p.dir.path()).mkdir(QStringLiteral("icons")));
+        const QString list = p.dir.filePath(QStringLiteral("icons/icons.txt"));
+        QFile f(list);
+        if (before != "missing")
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size());
+        f.close();
+        QImage face(28, 14, QImage::Format_RGB32);
+        face.fill(Qt::red);
+        QVERIFY(face.save(p.dir.filePath(QStringLiteral("face.bmp"))));
+        Panes::select(p.w->lstUser, 0);
+        const QString name = p.w->lstUser->SelectedName();
+        QVERIFY(!name.isEmpty());
+        p.prompts.paths = {p.dir.filePath(QStringLiteral("face.bmp"))};
+        p.w->ChangeIcon();
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        if (after == "kept") {
+            QCOMPARE(f.readAll(), before);
+            QCOMPARE(p.prompts.messages, QStringList{QStringLiteral("Error saving file: ") + list});
+        } else {
+            QCOMPARE(QString::fromLatin1(f.readAll()), QString::fromLatin1(after).arg(name));
+            QVERIFY(p.prompts.messages.isEmpty());
+        }
     }
 };
 QC_TEST(UserPanesTest)
