@@ -1,8 +1,12 @@
 #include "profile/Version4Import.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include "net/Ansi.h"
+#include "net/ServerAddress.h"
 #include "view/ChatDefs.h"
 #include "profile/Profile.h"
 
@@ -11,13 +15,51 @@ constexpr qint64 MaxListFile = 16 * 1024 * 1024;
 
 enum class How { Merged, Appended };
 
-void addLines(QStringList &list, const QStringList &lines, How how)
+bool addLines(QStringList &list, const QStringList &lines, How how)
 {
+    bool changed = false;
     for (const QString &line : lines) {
         if (how == How::Merged && list.contains(line, Qt::CaseInsensitive))
             continue;
         list.append(line);
+        changed = true;
     }
+    return changed;
+}
+
+// A list that runs beside a key list, entry by entry: extended with empty entries or cut to the key's
+// length, so an imported entry meets its own companions and not those of another entry.
+bool fitToKey(const QStringList &key, QStringList &companion)
+{
+    if (companion.size() == key.size())
+        return false;
+    while (companion.size() < key.size())
+        companion.append(QString());
+    companion.resize(key.size());
+    return true;
+}
+
+bool fitCompanions(tProfile &p)
+{
+    bool changed = false;
+    for (size_t n = 0; n < 3; ++n) {
+        changed |= fitToKey(p.PhraseList, p.PhraseRes[n]);
+        changed |= fitToKey(p.WhisperList, p.WhiserRes[n]);
+        changed |= fitToKey(p.UserJoinList, p.UserRes[n]);
+    }
+    changed |= fitToKey(p.TimerList, p.IntervalList);
+    changed |= fitToKey(p.AccountList, p.NumberList);
+    return changed;
+}
+
+// The folder's files by lower-cased name: version 4 files come from systems that ignore letter case.
+QHash<QString, QString> filesIgnoringCase(const QString &folder)
+{
+    QHash<QString, QString> files;
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString &name : names)
+        files.insert(name.toLower(), name);
+    return files;
 }
 } // namespace
 
@@ -67,11 +109,45 @@ void ImportVersion4(tProfile &p, const QString &base)
     for (int n = 0; n < 3; ++n)
         rows.push_back({QStringLiteral("whispres%1.txt").arg(n + 1), &p.WhiserRes[size_t(n)], How::Appended});
 
+    const QFileInfo baseInfo(base);
+    const QString folder = baseInfo.path();
+    const QString stem = baseInfo.fileName();
+    const QHash<QString, QString> files = filesIgnoringCase(folder);
+
+    bool changed = fitCompanions(p);
     QStringList working;
     for (const Row &r : rows) {
+        const QString wanted = stem + r.suffix;
+        const QString path = QDir(folder).filePath(QFile::exists(base + r.suffix) ? wanted : files.value(wanted.toLower(), wanted));
         // Whatever went wrong while reading leaves the working list empty.
-        if (!ReadListFile(base + r.suffix, working))
+        if (!ReadListFile(path, working))
             working.clear();
-        addLines(*r.list, working, r.how);
+        changed |= addLines(*r.list, working, r.how);
     }
+    changed |= fitCompanions(p);
+    // The imported entries are the user's to save or to discard: the exit asks.
+    if (changed)
+        p.Modified = true;
+}
+
+bool ReadServerList(const QString &path, QStringList &servers)
+{
+    servers.clear();
+    QStringList lines;
+    if (!ReadListFile(path, lines))
+        return false;
+    QStringList found;
+    for (const QString &line : lines) {
+        const QString entry = line.trimmed();
+        if (entry.isEmpty())
+            continue;
+        // The setup dialog's own check: only whether the entry is well formed, not its port.
+        if (!ParseServerAddress(entry, 1).Valid())
+            return false;
+        found << entry;
+    }
+    if (found.isEmpty())
+        return false;
+    servers = found;
+    return true;
 }

@@ -76,7 +76,7 @@ void TfrmChat::UpdateServerList()
                             if (path.isEmpty())
                                 return;
                             QStringList lines;
-                            if (!ReadListFile(path, lines)) {
+                            if (!ReadServerList(path, lines)) {
                                 ShowMessage(QStringLiteral("Server List file is not valid"));
                                 return;
                             }

@@ -59,11 +59,14 @@ void TProfileActions::Open(Done done)
                 finish(done, false);
                 return;
             }
-            m_profile.Modified = false;
-            bool complete = false;
-            const bool ok = LoadProfile(m_profile, path, m_reporter, &complete);
-            m_host.ProfileLoaded(complete);
+            // Loaded into a copy: a load that fails half way must leave the profile in use whole,
+            // or the next save would write the half-loaded one over the good file.
+            tProfile loaded = m_profile;
+            loaded.Modified = false;
+            const bool ok = LoadProfile(loaded, path, m_reporter);
             if (ok) {
+                m_profile = std::move(loaded);
+                m_host.ProfileLoaded(true);
                 m_profile.CurrentProfile = path;
                 m_host.WriteInfo(QStringLiteral("Chat settings loaded."));
                 m_profile.Modified = false;

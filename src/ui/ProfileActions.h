@@ -15,7 +15,7 @@ public:
     // A line in the chat pane, in InfoColor or ErrorColor.
     virtual void WriteInfo(const QString &text) = 0;
     virtual void WriteError(const QString &text) = 0;
-    // A load replaced the profile (also after a failed one: what it read stays): fonts and colours
+    // A load replaced the profile (at start-up also a failed one: what it read stays): fonts and colours
     // go to the panes and the session log is reopened; the account and server go to the
     // connection only when the record and the lists loaded (`complete`).
     virtual void ProfileLoaded(bool complete) = 0;

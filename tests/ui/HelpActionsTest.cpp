@@ -117,7 +117,7 @@ private slots:
                                              win.dir.path() + QLatin1Char('/'));
         QCOMPARE(win.prompts.messages, QStringList{QStringLiteral("Import complete.")});
         QCOMPARE(win.profile.NoBanList, QStringList{QStringLiteral("Friend")});
-        QVERIFY(!win.profile.Modified);
+        QVERIFY(win.profile.Modified); // the exit asks before the imported entries are lost
     }
 
     void updateServerList()
@@ -136,6 +136,15 @@ private slots:
         QCOMPARE(win.profile.ServerList, QStringList({"10.0.0.1", "chat.example.net"}));
         QVERIFY(win.profile.Modified);
         QCOMPARE(win.prompts.messages, QStringList({"Server List file is not valid", "Serve List Updated"}));
+        // A file of blank lines is refused like an unreadable one.
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(" \r\n\r\n") == 5);
+        f.close();
+        win.profile.Modified = false;
+        win.prompts.paths = {win.dir.filePath(QStringLiteral("list.slf"))};
+        win.w->UpdateServerList();
+        QCOMPARE(win.prompts.messages.last(), QStringLiteral("Server List file is not valid"));
+        QCOMPARE(win.profile.ServerList, QStringList({"10.0.0.1", "chat.example.net"}));
+        QVERIFY(!win.profile.Modified);
         QCOMPARE(win.prompts.dialogs[0], QStringLiteral("open|Choose a Server List File...|Server List Files (*.slf)|") +
                                              win.dir.path() + QLatin1Char('/'));
     }

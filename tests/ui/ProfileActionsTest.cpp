@@ -4,6 +4,7 @@
 #include "profile/Profile.h"
 #include "ui/ProfileActions.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -181,6 +182,61 @@ private slots:
         a.LoadLastProfile(path("last.ch5"));
         QCOMPARE(host.lines, QStringList{QStringLiteral("info:Chat file ") + path("last.ch5") + QStringLiteral(" loaded.")});
         QCOMPARE(profile.CurrentProfile, path("last.ch5"));
+    }
+
+    // A load that stops half way changes nothing of the profile in use: the next save cannot
+    // write a half-loaded profile over the good file.
+    void failedOpenKeepsTheProfileInUse_data()
+    {
+        QTest::addColumn<QByteArray>("record"); // empty: a whole record
+        QTest::addColumn<bool>("listsFolder");  // the ".ext" is a folder
+        QTest::addColumn<QByteArray>("users");
+        QTest::newRow("short record") << QByteArray(4095, '\0') << false << QByteArray();
+        QTest::newRow("unreadable lists") << QByteArray() << true << QByteArray();
+        QTest::newRow("broken users") << QByteArray() << false << QByteArray(100, 'u');
+    }
+    void failedOpenKeepsTheProfileInUse()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(bool, listsFolder);
+        QFETCH(QByteArray, users);
+        // Each row its own files: the base name is the row's tag without blanks.
+        const QString base = dir.filePath(QString::fromLatin1(QTest::currentDataTag()).remove(QLatin1Char(' ')));
+        const QString bad = base + QStringLiteral(".ch5");
+        tProfile other;
+        other.OwnerList << QStringLiteral("Mallory");
+        other.Settings.setUserName(QStringLiteral("Other"));
+        other.Users.Add(std::make_unique<tUser>());
+        QVERIFY(SaveProfile(other, bad, reporter));
+        if (!record.isEmpty()) {
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(record) == record.size());
+        }
+        if (listsFolder)
+            QVERIFY(QFile::remove(base + QStringLiteral(".ext")) && QDir().mkdir(base + QStringLiteral(".ext")));
+        if (!users.isEmpty()) {
+            QFile f(base + QStringLiteral(".usr"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(users) == users.size());
+        }
+
+        TProfileActions a = make();
+        profile.OwnerList << QStringLiteral("Boss");
+        profile.Settings.setUserName(QStringLiteral("Mine"));
+        profile.CurrentProfile = path("good.ch5");
+        profile.Modified = true;
+        const QByteArray settings(reinterpret_cast<const char *>(profile.Settings.bytes.data()), tChatSettings::Size);
+        prompts.answers = {TPrompts::Answer::No};
+        prompts.paths = {bad};
+        int result = -1;
+        a.Open([&](bool ok) { result = ok; });
+        QCOMPARE(result, 0);
+        QCOMPARE(host.lines.last(), QStringLiteral("error:An Error occured loading chat settings."));
+        QCOMPARE(profile.OwnerList, QStringList{QStringLiteral("Boss")});
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(profile.Settings.bytes.data()), tChatSettings::Size), settings);
+        QCOMPARE(profile.Users.Count(), 0);
+        QCOMPARE(profile.CurrentProfile, path("good.ch5"));
+        QVERIFY(profile.Modified);
+        QCOMPARE(host.loaded, 0);
     }
 };
 
