@@ -193,6 +193,8 @@ void tSession::ChatInterfaceLogin()
 
 void tSession::ChatInterfaceDisconnect()
 {
+    // What the closed connection said is not acted on later: a held "/disconnect" would connect again.
+    m_pauseBuffer.clear();
     if (m_quietRelease)
         return;
     m_host.SetStatus(0, QString());

@@ -362,6 +362,53 @@ private slots:
         QVERIFY(!c.plainLines().contains(QStringLiteral("<Ann> never")));
     }
 
+    // Lines held while paused belong to their connection: once it has closed they are dropped, so
+    // a second held "/disconnect" cannot start a new connect run.
+    void heldLinesDieWithTheirConnection_data()
+    {
+        QTest::addColumn<QByteArray>("held");
+        QTest::addColumn<bool>("userDisconnects");
+        QTest::newRow("two held disconnects") << QByteArray("1004 WHISPER Boss 0000 \"/disconnect\"\r\n"
+                                                           "1004 WHISPER Boss 0000 \"/disconnect\"\r\n"
+                                                           "1005 TALK Ann 0000 \"never\"\r\n")
+                                              << false;
+        QTest::newRow("released right after a disconnect") << QByteArray("1005 TALK Ann 0000 \"never\"\r\n") << true;
+    }
+    void heldLinesDieWithTheirConnection()
+    {
+        QFETCH(QByteArray, held);
+        QFETCH(bool, userDisconnects);
+        struct Hooks : tAutomationHooks
+        {
+            tSession *session = nullptr;
+            void RunRemoteCommand(const QString &, const QString &text) override
+            {
+                if (text == QLatin1String("/disconnect"))
+                    session->ConnectAction();
+            }
+        } hooks;
+        gw::Server live(options());
+        QVERIFY(live.start());
+        Client c(live.port());
+        hooks.session = &c.session;
+        c.events.SetAutomation(&hooks);
+        c.session.ConnectAction();
+        QTRY_COMPARE(c.panel[1], QStringLiteral("Connected to: 127.0.0.1"));
+        c.session.SetPaused(true);
+        live.inject(firstClient(live), held);
+        QTRY_COMPARE_WITH_TIMEOUT(c.session.PauseBuffer().size(), held.count('\n'), 15000);
+        c.chat.Clear();
+        if (userDisconnects)
+            c.session.ConnectAction();
+        c.session.SetPaused(false);
+        QVERIFY(!c.ci.Connected());
+        QVERIFY(!c.session.Running());
+        QVERIFY(c.session.PauseBuffer().isEmpty());
+        QTest::qWait(200);
+        QVERIFY(!c.ci.Connected() && !c.ci.Connecting);
+        QCOMPARE(c.plainLines(), QStringList{});
+    }
+
     void everyServerRefusingDoesNotSpin()
     {
         // A port nobody listens on: both loopback addresses refuse at once.
