@@ -143,6 +143,9 @@ bool TfrmChat::macroKey(const QKeyEvent *k)
     const Qt::KeyboardModifiers mods = k->modifiers() & ~Qt::KeypadModifier;
     if (mods != (Qt::ControlModifier | Qt::AltModifier) || k->key() < Qt::Key_A || k->key() > Qt::Key_Z)
         return false;
+    // A key held down fires once: its repeats would queue typed lines, which are never dropped.
+    if (k->isAutoRepeat())
+        return false;
     // The channel list's selection wins over the custom list's.
     QString user = SelectedUser();
     if (user.isEmpty())
