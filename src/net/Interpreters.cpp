@@ -234,8 +234,12 @@ void TBnetChat::SendLine(const QString &raw)
     }
     if (!makeRoom(m_class))
         return;
-    m_queue.append(text);
-    m_classes.append(m_class);
+    qsizetype at = m_queue.size();
+    // A line that protects the channel goes ahead of every answer to others already waiting.
+    if (const qsizetype firstAnswer = m_classes.indexOf(ForOthers); m_class == Protect && firstAnswer >= 0)
+        at = firstAnswer;
+    m_queue.insert(at, text);
+    m_classes.insert(at, m_class);
 }
 
 bool TBnetChat::makeRoom(LineClass c)
@@ -243,12 +247,12 @@ bool TBnetChat::makeRoom(LineClass c)
     if (m_queue.size() < MaxQueue)
         return true;
     // The oldest line of the lowest class present goes, unless the new line is lower still. A
-    // typed line always goes in, past the bound if nothing else is left to give way.
+    // typed or protecting line always goes in, past the bound if nothing else is left to give way.
     qsizetype victim = -1;
     for (qsizetype i = 0; i < m_classes.size(); ++i)
         if (m_classes[i] < Typed && (victim < 0 || m_classes[i] < m_classes[victim]))
             victim = i;
-    if (victim < 0 && c == Typed)
+    if (victim < 0 && c >= Typed)
         return true;
     const bool keepNew = victim >= 0 && m_classes[victim] <= c;
     if (keepNew) {

@@ -84,8 +84,10 @@ public:
     const QStringList &Queue() const { return m_queue; }
 
     // Who a line is sent for. When the queue is full the lowest class goes first: lines that answer
-    // other users, then the client's own automatic lines; what the user typed is never dropped.
-    enum LineClass : quint8 { ForOthers = 0, OwnAutomatic = 1, Typed = 2 };
+    // other users, then the client's own automatic lines; what the user typed is never dropped, nor
+    // is a line that protects the channel (auto-ban, product actions), which also goes out before
+    // any answer to others already waiting.
+    enum LineClass : quint8 { ForOthers = 0, OwnAutomatic = 1, Typed = 2, Protect = 3 };
     // At one line per flood tick, a hundred lines are four minutes of sending: anything queued
     // behind them answers nobody who is still waiting, and a flood of strangers cannot grow memory.
     static constexpr int MaxQueue = 100;

@@ -200,6 +200,58 @@ private slots:
         QCOMPARE(bc.Queue().size(), TBnetChat::MaxQueue);
     }
 
+    // A queue is written as "class:text" tokens (F for others, A own automatic, T typed, P protect);
+    // "F*100" is a hundred lines for others. The protect line is sent into that queue.
+    void protectLinesGoFirstAndStay_data()
+    {
+        QTest::addColumn<QString>("queued");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("head"); // the first lines of the queue afterwards
+        QTest::addColumn<int>("size");
+        QTest::newRow("ahead of answers") << "T:t F:f1 F:f2" << "P:ban" << "t ban f1 f2" << 4;
+        QTest::newRow("behind own lines before the answers") << "A:a F:f1 A:a2" << "P:ban" << "a ban f1 a2" << 4;
+        QTest::newRow("in their own order") << "F:f1 P:ban1" << "P:ban2" << "ban1 ban2 f1" << 3;
+        QTest::newRow("into a queue full of answers") << "F*100" << "P:ban" << "ban f1 f2" << TBnetChat::MaxQueue;
+        QTest::newRow("past the bound of typed lines") << "T*100" << "P:ban" << "t0 t1" << TBnetChat::MaxQueue + 1;
+        QTest::newRow("not pushed out by typed lines") << "P:ban F*99" << "T:t" << "ban f1 f2" << TBnetChat::MaxQueue;
+    }
+    void protectLinesGoFirstAndStay()
+    {
+        QFETCH(QString, queued);
+        QFETCH(QString, sent);
+        QFETCH(QString, head);
+        QFETCH(int, size);
+        LoopbackServer gw;
+        TChatInterface ci;
+        TBnetChat bc;
+        bc.setFloodInterval(3600 * 1000);
+        bc.ChatInterface = &ci;
+        QVERIFY(gw.connectClient(ci));
+        bc.SendLine(QStringLiteral("first\r")); // goes out at once; the rest waits
+        const auto send = [&](const QString &token) {
+            static const QString classes = QStringLiteral("FATP");
+            const TBnetChat::LineClass c = TBnetChat::LineClass(classes.indexOf(token.at(0)));
+            const auto one = [&](const QString &text) {
+                TBnetChat::ClassScope scope(bc, c);
+                bc.SendLine(text);
+            };
+            if (token.at(1) == QLatin1Char('*')) {
+                for (int i = 0; i < token.mid(2).toInt(); ++i)
+                    one(token.at(0).toLower() + QString::number(i));
+            } else {
+                one(token.mid(2));
+            }
+        };
+        for (const QString &token : queued.split(QLatin1Char(' ')))
+            send(token);
+        send(sent);
+        const QStringList expected = head.split(QLatin1Char(' '));
+        QCOMPARE(bc.Queue().mid(0, expected.size()), expected);
+        QCOMPARE(bc.Queue().size(), size);
+        QCOMPARE(bc.Queue().size(), bc.QueueClasses().size());
+        QVERIFY(bc.Queue().contains(sent.mid(2)) || sent.at(0) != QLatin1Char('P'));
+    }
+
     void floodQueue()
     {
         LoopbackServer gw;
