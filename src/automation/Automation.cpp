@@ -18,9 +18,36 @@ QString tAutomation::Expand(const QString &templ, const QString &user, const QSt
     return ExpandVariables(templ, user, parameter, source);
 }
 
+bool tAutomation::muted()
+{
+    if (m_gate != Gate::Pending)
+        return m_gate == Gate::Muted;
+    // Never an answer to our own lines: the server hands our emotes back under our name.
+    const QString self = m_host.UniqueName();
+    const QString user = FoldCase(m_answering);
+    if (!self.isEmpty() && user == FoldCase(self)) {
+        m_gate = Gate::Muted;
+        return true;
+    }
+    const tAnswerLimit::Verdict verdict = m_limit.Admit(user, m_clock ? m_clock() : tAnswerLimit::Now());
+    if (verdict == tAnswerLimit::Silenced)
+        m_host.WriteLine(QLatin1String("Too many automatic answers to ") + m_answering
+                             + QLatin1String(": none for ten minutes."),
+                         InfoColor);
+    m_gate = verdict == tAnswerLimit::Answer ? Gate::Open : Gate::Muted;
+    return m_gate == Gate::Muted;
+}
+
 void tAutomation::send(const QString &text, LineClass cls)
 {
-    m_host.SendLine(text + QLatin1Char('\r'), cls);
+    if (!muted())
+        m_host.SendLine(text + QLatin1Char('\r'), cls);
+}
+
+void tAutomation::echo(const QString &text)
+{
+    if (!muted())
+        m_host.EchoOwnText(text);
 }
 
 void tAutomation::respond(const QString &user, const QString &message, bool on, const QStringList &phrases,
@@ -36,8 +63,9 @@ void tAutomation::respond(const QString &user, const QString &message, bool on, 
         const QString parameter = message.mid(at + phrases[i].size() + 1);
         const QString text = Expand(PickResponse(i, responses, m_random), user, parameter);
         if (!text.isEmpty()) {
+            const AnswerScope answer(*this, user);
             send(text, TBnetChat::ForOthers);
-            m_host.EchoOwnText(text);
+            echo(text);
         }
         return;
     }
@@ -60,13 +88,14 @@ void tAutomation::RespondToJoin(const QString &user)
     tProfile &p = m_host.Profile();
     if (!p.Settings.MasterEvents() || !p.Settings.RespondJoins())
         return;
+    const AnswerScope answer(*this, user);
     const int listed = IndexOfName(p.UserJoinList, user);
     if (listed >= 0) {
         // A listed user never gets the general greeting, even with three empty responses.
         const QString text = Expand(PickResponse(listed, p.UserRes, m_random), user, QString());
         if (!text.isEmpty()) {
             send(text, TBnetChat::ForOthers);
-            m_host.EchoOwnText(text);
+            echo(text);
         }
         return;
     }
@@ -75,7 +104,7 @@ void tAutomation::RespondToJoin(const QString &user)
         return;
     const QString text = Expand(greeting, user, QString());
     send(text, TBnetChat::ForOthers); // even when it expanded to nothing
-    m_host.EchoOwnText(text);
+    echo(text);
 }
 
 void tAutomation::CheckBanList(const QString &user)
@@ -86,7 +115,7 @@ void tAutomation::CheckBanList(const QString &user)
     // Once per matching entry.
     for (const QString &part : p.BanList)
         if (ContainsFolded(user, part))
-            send(QLatin1String("/ban ") + user + QLatin1String(" AutoBan"), TBnetChat::ForOthers);
+            send(QLatin1String("/ban ") + user + QLatin1String(" AutoBan"), TBnetChat::Protect);
 }
 
 void tAutomation::CheckBanAllExcept(const QString &user)
@@ -97,7 +126,7 @@ void tAutomation::CheckBanAllExcept(const QString &user)
     for (const QString &part : p.NoBanList)
         if (ContainsFolded(user, part))
             return;
-    send(QLatin1String("/ban ") + user + QLatin1String(" AutoBan"), TBnetChat::ForOthers);
+    send(QLatin1String("/ban ") + user + QLatin1String(" AutoBan"), TBnetChat::Protect);
 }
 
 void tAutomation::RunProductAction(const QString &user, const QString &product)
@@ -113,8 +142,8 @@ void tAutomation::RunProductAction(const QString &user, const QString &product)
         if (action == QLatin1String("None"))
             return;
         const QString text = Expand(action, user, QString());
-        send(text, TBnetChat::ForOthers);
-        m_host.EchoOwnText(text);
+        send(text, TBnetChat::Protect);
+        echo(text);
         return;
     }
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "automation/AccountLookup.h"
+#include "automation/AnswerLimit.h"
 #include "automation/AutomationHost.h"
 #include "automation/Variables.h"
 #include "view/ChannelEvents.h"
@@ -28,6 +29,8 @@ public:
 
     // Replaces the random source (tests); null restores the real one.
     void SetRandom(std::function<int(int)> random) { m_random = std::move(random); }
+    // Replaces the millisecond clock of the answer bound (tests); null restores the real one.
+    void SetClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     // Automatic responses and auto-ban.
     void RespondToPhrase(const QString &user, const QString &message) override;
@@ -67,7 +70,27 @@ public:
 private:
     using LineClass = TBnetChat::LineClass;
     tAccountLookup *m_accounts = nullptr;
+    // While one lives, what is sent answers `user`: the first send asks the answer bound, and
+    // when it refuses nothing is sent or echoed until the scope ends.
+    class AnswerScope
+    {
+    public:
+        AnswerScope(tAutomation &a, const QString &user) : m_a(a)
+        {
+            a.m_answering = user;
+            a.m_gate = Gate::Pending;
+        }
+        ~AnswerScope() { m_a.m_gate = Gate::Open; }
+        AnswerScope(const AnswerScope &) = delete;
+        AnswerScope &operator=(const AnswerScope &) = delete;
+
+    private:
+        tAutomation &m_a;
+    };
+    enum class Gate { Open, Pending, Muted };
+    bool muted();
     void send(const QString &text, LineClass cls);
+    void echo(const QString &text);
     void respond(const QString &user, const QString &message, bool on, const QStringList &phrases,
                  const std::array<QStringList, 3> &responses);
     void timedMessages();
@@ -77,9 +100,16 @@ private:
 
     tAutomationHost &m_host;
     std::function<int(int)> m_random;
+    std::function<qint64()> m_clock;
+    tAnswerLimit m_limit;
+    QString m_answering;
+    Gate m_gate = Gate::Open;
     QStringList m_timerCounts;
     tTextFile m_text;
 };
+
+// Who may give a remote command of this level entry: 0 anybody, 1 owners, 2 owners and members.
+int CommandLevelOf(const QString &entry);
 
 // The lines of a text file, CR LF or LF ended; false when it cannot be read or is absurdly large.
 bool ReadRecitalLines(const QString &path, QStringList &lines);

@@ -43,6 +43,14 @@ const ListAction listActions[] = {
 constexpr int MaxWhisperLine = 254;
 } // namespace
 
+int CommandLevelOf(const QString &entry)
+{
+    // A short, older or hand-edited list must not open a command to everybody.
+    if (entry == QLatin1String("0") || entry == QLatin1String("2"))
+        return entry.at(0).digitValue();
+    return 1;
+}
+
 bool tAutomation::switchAction(const QString &action, const QString &p, QString &reply)
 {
     for (const SwitchAction &a : switchActions) {
@@ -112,14 +120,13 @@ void tAutomation::RunRemoteCommand(const QString &commander, const QString &text
         return;
     const QString p = text.mid(profile.CommandList[row].size() + 1);
 
-    int level = ReadDecimal(EntryAt(profile.CommandLevel, row), 0);
-    if (level < 0 || level > 2)
-        level = 0;
+    const int level = CommandLevelOf(EntryAt(profile.CommandLevel, row));
     const bool owner = IndexOfName(profile.OwnerList, commander) >= 0;
     const bool member = IndexOfName(profile.MemberList, commander) >= 0;
     if ((level == 1 && !owner) || (level == 2 && !owner && !member))
         return;
 
+    const AnswerScope answer(*this, commander);
     const QString response = EntryAt(profile.CommandRes, row);
     const QString action = FoldCase(response);
     QString reply;
@@ -127,7 +134,8 @@ void tAutomation::RunRemoteCommand(const QString &commander, const QString &text
     } else if (action == QLatin1String("<say>")) {
         send(p, TBnetChat::ForOthers);
         reply = QLatin1String("Saying ") + p;
-        m_host.WriteOwnLine(p);
+        if (!muted())
+            m_host.WriteOwnLine(p);
     } else if (action == QLatin1String("<join>")) {
         send(QLatin1String("/join ") + p, TBnetChat::ForOthers);
         reply = QLatin1String("Joining Channel ") + p;
@@ -142,15 +150,18 @@ void tAutomation::RunRemoteCommand(const QString &commander, const QString &text
         send(QLatin1String("/m ") + commander + QLatin1String(" Sending Mass Mail."), TBnetChat::ForOthers);
         for (const QStringList *list : {&profile.OwnerList, &profile.MemberList})
             for (const QString &name : *list)
-                send(QLatin1String("/m ") + name + QLatin1Char(' ') + p, TBnetChat::ForOthers);
+                if (!name.trimmed().isEmpty()) // the server would take the text's first word as the name
+                    send(QLatin1String("/m ") + name + QLatin1Char(' ') + p, TBnetChat::ForOthers);
         reply = QStringLiteral("Mass Mail Sent.");
     } else {
-        // A custom response: one line per "~"-separated piece.
+        // A custom response: one line per "~"-separated piece; an empty one says nothing.
         QString rest = response;
         do {
             const QString line = Expand(SplitFirst(rest, QLatin1Char('~')), commander, p);
+            if (line.isEmpty())
+                continue;
             send(line, TBnetChat::ForOthers);
-            m_host.EchoOwnText(line);
+            echo(line);
         } while (!rest.isEmpty());
     }
     if (!reply.isEmpty())

@@ -1,5 +1,6 @@
 #include "dialogs/SetupModel.h"
 
+#include "automation/Automation.h"
 #include "net/ServerAddress.h"
 
 #include <utility>
@@ -333,9 +334,7 @@ tSetupModel::Command tSetupModel::SelectCommand(int index)
     CurrentCommand = index >= 0 && index < CommandWords.size() ? index : -1;
     if (CurrentCommand < 0)
         return {QString(), QString(), 0};
-    bool ok = false;
-    const int level = CommandLevel.value(index).toInt(&ok);
-    return {CommandWords.at(index), CommandRes.value(index), ok && level >= 0 && level <= 2 ? level : 0};
+    return {CommandWords.at(index), CommandRes.value(index), CommandLevelOf(CommandLevel.value(index))};
 }
 
 void tSetupModel::SetCommandWord(const QString &word)

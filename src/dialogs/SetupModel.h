@@ -113,7 +113,7 @@ public:
 
     // Commands
     struct Command { QString Word, Action; int Level; };
-    Command SelectCommand(int index); // a level that is not 0..2 shows as "Any User" (0)
+    Command SelectCommand(int index); // a level other than exactly 0, 1 or 2 shows as "Owners Only" (1)
     void SetCommandWord(const QString &word);
     void SetCommandAction(const QString &action);
     void SetCommandLevel(int level);

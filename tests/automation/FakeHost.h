@@ -44,8 +44,12 @@ struct Rig
     QString fileName, target;
     FakeHost host;
     tAutomation a{host, lines, fileName, target};
+    // Each reading of the clock is a minute after the last, so no test meets the answer bound
+    // unless it sets a clock of its own.
+    qint64 now = 0;
     Rig()
     {
+        a.SetClock([this] { return now += 60 * 1000; });
         tChatSettings &s = host.profile.Settings;
         for (auto set : {&tChatSettings::setMasterEvents, &tChatSettings::setRespondPhrases, &tChatSettings::setRespondWhispers,
                          &tChatSettings::setRespondJoins, &tChatSettings::setAutoBan, &tChatSettings::setRespondTimers})
