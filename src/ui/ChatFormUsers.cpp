@@ -388,7 +388,8 @@ TfrmWhisper *TfrmChat::OpenWhisperWindow(const QString &user)
             w->activateWindow();
             return w;
         }
-    auto *w = new TfrmWhisper(user, [this](const QString &line) { SendLine(line); }, *m_prompts, m_programFolder, this);
+    auto *w = new TfrmWhisper(user, [this](const QString &line) { SendLine(line); }, m_programFolder,
+                              m_prompts == m_widgetPrompts ? nullptr : m_prompts);
     const tChatSettings &s = m_profile.Settings;
     QFont font = reWhisper->font();
     ::ApplyFont(s.WhisperFont(), font);

@@ -25,11 +25,14 @@ void paint(QWidget *w, QPalette::ColorRole role, const QColor &c)
 }
 } // namespace
 
-TfrmWhisper::TfrmWhisper(const QString &user, SendFn send, TPrompts &prompts, const QString &saveFolder, QWidget *owner)
-    : QWidget(owner, Qt::Window), m_user(user), m_send(std::move(send)), m_prompts(prompts),
-      m_saveFolder(saveFolder), m_text(QStringLiteral("scWhisper"))
+TfrmWhisper::TfrmWhisper(const QString &user, SendFn send, const QString &saveFolder, TPrompts *prompts)
+    : QWidget(nullptr, Qt::Window), m_user(user), m_send(std::move(send)),
+      m_prompts(prompts ? prompts : new TWidgetPrompts(this)), m_saveFolder(saveFolder),
+      m_text(QStringLiteral("scWhisper"))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // An open whisper window does not keep the program running once the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(user);
     scWhisper = new TTranscriptView(m_text);
     scWhisper->setObjectName(QStringLiteral("scWhisper"));
@@ -116,10 +119,10 @@ void TfrmWhisper::focusEntry()
 
 void TfrmWhisper::save()
 {
-    m_prompts.SaveFile(QStringLiteral("Save to File..."), QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt"),
+    m_prompts->SaveFile(QStringLiteral("Save to File..."), QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt"),
                        m_saveFolder, [this](const QString &path) {
                            if (!path.isEmpty() && !m_text.SaveToFile(path))
-                               m_prompts.Message(QStringLiteral("Unable to save file"));
+                               m_prompts->Message(QStringLiteral("Unable to save file"));
                        });
 }
 

@@ -17,8 +17,9 @@ class TfrmWhisper : public QWidget
     Q_OBJECT
 public:
     using SendFn = std::function<void(const QString &line)>;
-    // A top-level window of its own, destroyed with `owner`.
-    TfrmWhisper(const QString &user, SendFn send, TPrompts &prompts, const QString &saveFolder, QWidget *owner);
+    // A top-level window without a parent, so that it has a task bar entry of its own; whoever opens
+    // it destroys it. Its questions and file dialog open over it; `prompts` replaces them (tests).
+    TfrmWhisper(const QString &user, SendFn send, const QString &saveFolder, TPrompts *prompts = nullptr);
 
     const QString &User() const { return m_user; }
     tTranscript &Transcript() { return m_text; }
@@ -47,7 +48,7 @@ private:
 
     QString m_user;
     SendFn m_send;
-    TPrompts &m_prompts;
+    TPrompts *m_prompts;
     QString m_saveFolder;
     tTranscript m_text;
     bool m_resizable = true;

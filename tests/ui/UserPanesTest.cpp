@@ -1,14 +1,18 @@
 #include "TestMain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QWindow>
 #include <QTemporaryDir>
 
 #include "FakePrompts.h"
@@ -289,6 +293,33 @@ private slots:
         QCOMPARE(p.w->bcChat().Queue().size(), 2); // Esc sent nothing
         p.w->Events().bcChatWhisper(QStringLiteral("Bob"), QStringLiteral("back"));
         QVERIFY(p.w->WhisperText().PlainText().endsWith(QStringLiteral("<FROM: Bob> back")));
+    }
+
+    void whisperWindowIsAWindowOfItsOwn()
+    {
+        auto p = std::make_unique<Panes>();
+        p->w->SetPrompts(nullptr); // the real dialogs
+        p->w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p->w.get()));
+        QPointer<TfrmWhisper> bob = p->w->OpenWhisperWindow(QStringLiteral("Bob"));
+        QVERIFY(QTest::qWaitForWindowExposed(bob.data()));
+        // No parent, no tool or dialog kind, no transient owner: the task bar lists it by itself.
+        QVERIFY(!bob->parentWidget());
+        QCOMPARE(bob->windowType(), Qt::Window);
+        QVERIFY(bob->windowHandle());
+        QVERIFY(!bob->windowHandle()->transientParent());
+        QVERIFY(!bob->testAttribute(Qt::WA_QuitOnClose)); // the main window's close still ends the program
+
+        bob->findChild<QAction *>(QStringLiteral("mnSave"))->trigger();
+        QFileDialog *dlg = nullptr;
+        QTRY_VERIFY((dlg = bob->findChild<QFileDialog *>()) && dlg->isVisible());
+        QCOMPARE(dlg->parentWidget(), static_cast<QWidget *>(bob.data()));
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("Save to File..."));
+        QVERIFY(!p->w->findChild<QFileDialog *>());
+        dlg->reject();
+
+        p.reset(); // the main window takes its whisper windows along
+        QVERIFY(!bob);
     }
 
     void accountsFromTheInformationLines()
