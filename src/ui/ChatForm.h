@@ -263,6 +263,8 @@ private:
     void buildUserPanes();
     void loadIcons();
     void popupUserMenu(TUserListView *list, const QPoint &pos);
+    // The name a user pop-up menu acts on: the one it was opened for, while it is open; else the selection.
+    QString menuName(const TUserListView *list) const;
     void enableUserMenus();
     void setCustomList(const QStringList &names, int select);
     void listDropped(TUserListView *source, int target);
@@ -356,6 +358,9 @@ private:
 
     std::unique_ptr<tChatTools> m_tools;
     int m_hoveredFavorite = -1;
+    const TUserListView *m_menuList = nullptr; // the list whose pop-up menu is open
+    QString m_menuName;
+    quint64 m_menuOpened = 0; // counts the pop-ups, so a late reset spares a newer one
     QList<QPair<QPointer<QMenu>, std::function<QString()>>> m_userSoundMenus;
 
     QLabel *m_panels[2] = {nullptr, nullptr};

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 
 #include "dialogs/AccountForm.h"
 #include "dialogs/EditList.h"
@@ -58,6 +59,7 @@ void TfrmChat::buildUserPanes()
     edEntry->lineEdit()->setAcceptDrops(true);
     edEntry->lineEdit()->installEventFilter(m_entryDropFilter);
 
+    // Both lists draw a custom user's name in that user's name colour.
     for (TUserListView *list : {lstUser, lstDef}) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint &pos) { popupUserMenu(list, pos); });
@@ -67,7 +69,6 @@ void TfrmChat::buildUserPanes()
             return rec ? bgrToColor(rec->CustomNameColor()) : QColor();
         };
     }
-    lstDef->Delegate()->NameColor = nullptr; // custom list entries keep the list's own colour
 
     const auto item = [this](QMenu *menu, const char *name, const char *text, const char *hint = nullptr) {
         QAction *a = menu->addAction(QString::fromLatin1(text));
@@ -78,27 +79,27 @@ void TfrmChat::buildUserPanes()
     };
     using C = tEntryLine::UserCommand;
     const auto command = [this](QAction *a, C c, TUserListView *list) {
-        connect(a, &QAction::triggered, this, [this, c, list] { m_entry->SendUserCommand(c, list->SelectedName()); });
+        connect(a, &QAction::triggered, this, [this, c, list] { m_entry->SendUserCommand(c, menuName(list)); });
     };
     const char *copyHint = "Copy this users name to the entry line";
 
     mnuUser = new QMenu(this);
     mnuUser->setObjectName(QStringLiteral("mnuUser"));
     QMenu *u = mnuUser;
-    connect(item(u, "mnCopy", "&Copy", copyHint), &QAction::triggered, this, [this] { m_entry->CopyName(lstUser->SelectedName()); });
+    connect(item(u, "mnCopy", "&Copy", copyHint), &QAction::triggered, this, [this] { m_entry->CopyName(menuName(lstUser)); });
     command(item(u, "mnWhois", "&Whois"), C::Whois, lstUser);
     command(item(u, "mnSCStats", "S&tarcraft Stats"), C::StarcraftStats, lstUser);
     command(item(u, "mnBWStats", "B&roodwar Stats"), C::BroodwarStats, lstUser);
     command(item(u, "mnUserWar2Stats", "Warcra&ft Stats"), C::WarcraftStats, lstUser);
     connect(item(u, "mnUserInfo", "User &Information", "Colors/custom messages for this user"), &QAction::triggered, this,
-            [this] { UserInformation(lstUser->SelectedName()); });
+            [this] { UserInformation(menuName(lstUser)); });
     connect(item(u, "mnUserAccount", "Account I&nformation", "Account number information for this user"),
-            &QAction::triggered, this, [this] { ShowAccounts(lstUser->SelectedName()); });
+            &QAction::triggered, this, [this] { ShowAccounts(menuName(lstUser)); });
     u->addSeparator();
     mnUserSound = u->addMenu(QStringLiteral("&Play Sound"));
     mnUserSound->setObjectName(QStringLiteral("mnUserSound"));
     mnUserSound->menuAction()->setStatusTip(QStringLiteral("Send a sound to this user..."));
-    AddUserSoundMenu(mnUserSound, [this] { return lstUser->SelectedName(); });
+    AddUserSoundMenu(mnUserSound, [this] { return menuName(lstUser); });
     u->addSeparator();
     command(item(u, "mnSquelch", "&Squelch", "Squelch this user"), C::Squelch, lstUser);
     command(item(u, "mnUnsquelch", "&Unsquelch", "Unsquelch this user"), C::Unsquelch, lstUser);
@@ -108,32 +109,30 @@ void TfrmChat::buildUserPanes()
     command(item(u, "mnDesignate", "&Designate"), C::Designate, lstUser);
     u->addSeparator();
     connect(item(u, "mnChatWindow", "C&hat Window", "Open a private chat window to this user"), &QAction::triggered, this,
-            [this] { OpenWhisperWindow(lstUser->SelectedName()); });
+            [this] { OpenWhisperWindow(menuName(lstUser)); });
     connect(item(u, "mnSendURL", "Send UR&L", "Send a web address to another user"), &QAction::triggered, this, [this] {
-        if (!lstUser->SelectedName().isEmpty())
-            SendUrlTo(lstUser->SelectedName());
+        SendUrlTo(menuName(lstUser));
     });
     connect(item(u, "mnAddCustom", "&Add to Custom", "Add this user to the custom user list"), &QAction::triggered, this,
-            [this] { AddToCustom(lstUser->SelectedName()); });
+            [this] { AddToCustom(menuName(lstUser)); });
     acAddIcon = item(u, "acAddIcon", "Change &Icon", "Changes the icon for this user");
     connect(acAddIcon, &QAction::triggered, this, &TfrmChat::ChangeIcon);
 
     mnuDef = new QMenu(this);
     mnuDef->setObjectName(QStringLiteral("mnuDef"));
     QMenu *d = mnuDef;
-    connect(item(d, "mnDefCopy", "&Copy", copyHint), &QAction::triggered, this, [this] { m_entry->CopyName(lstDef->SelectedName()); });
+    connect(item(d, "mnDefCopy", "&Copy", copyHint), &QAction::triggered, this, [this] { m_entry->CopyName(menuName(lstDef)); });
     command(item(d, "mnDefWhois", "&Whois"), C::Whois, lstDef);
     command(item(d, "mnDefStarcraftStats", "S&tarcraft Stats"), C::StarcraftStats, lstDef);
     command(item(d, "mnDefBroodwarStats", "B&roodwar Stats"), C::BroodwarStats, lstDef);
     command(item(d, "mnWar2stats", "Warcraft &Stats"), C::WarcraftStats, lstDef);
     connect(item(d, "mnDefUserInfo", "User &Information", "Colors/custom messages for this user"), &QAction::triggered,
-            this, [this] { UserInformation(lstDef->SelectedName()); });
+            this, [this] { UserInformation(menuName(lstDef)); });
     d->addSeparator();
     connect(item(d, "mnDefChatWindow", "C&hat Window", "Open a private chat window to this user"), &QAction::triggered,
-            this, [this] { OpenWhisperWindow(lstDef->SelectedName()); });
+            this, [this] { OpenWhisperWindow(menuName(lstDef)); });
     connect(item(d, "mnDefSendURL", "Send &URL", "Send a web address to another user"), &QAction::triggered, this, [this] {
-        if (!lstDef->SelectedName().isEmpty())
-            SendUrlTo(lstDef->SelectedName());
+        SendUrlTo(menuName(lstDef));
     });
     d->addSeparator();
     connect(item(d, "mnDefAdd", "&Add User...", "Add a new user to the custom user list"), &QAction::triggered, this,
@@ -144,8 +143,16 @@ void TfrmChat::buildUserPanes()
             &TfrmChat::EditCustomUser);
     connect(item(d, "mnDefReorder", "Reorder &List", "Change the list order"), &QAction::triggered, this,
             &TfrmChat::ReorderCustomList);
-    for (QMenu *m : {mnuUser, mnuDef})
+    for (QMenu *m : {mnuUser, mnuDef}) {
         connect(m, &QMenu::aboutToShow, this, &TfrmChat::enableUserMenus);
+        // The entry chosen is triggered once the menu has gone: the name stays for it until then.
+        connect(m, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this, opened = m_menuOpened] {
+                if (opened == m_menuOpened) // no other pop-up menu since
+                    m_menuList = nullptr;
+            });
+        });
+    }
 
     connect(m_actions->acReorder, &QAction::triggered, this, &TfrmChat::ReorderCustomList);
     connect(m_actions->acAccounts, &QAction::triggered, this, [this] { ShowAccounts(QString()); });
@@ -179,8 +186,16 @@ void TfrmChat::popupUserMenu(TUserListView *list, const QPoint &pos)
     else
         list->clearSelection();
     other->clearSelection();
+    m_menuList = list;
+    m_menuName = list->SelectedName();
+    ++m_menuOpened;
     Refocus();
     (list == lstUser ? mnuUser : mnuDef)->popup(list->viewport()->mapToGlobal(pos));
+}
+
+QString TfrmChat::menuName(const TUserListView *list) const
+{
+    return m_menuList == list ? m_menuName : list->SelectedName();
 }
 
 void TfrmChat::UserDoubleClicked(TUserListView *list)
@@ -234,7 +249,8 @@ void TfrmChat::UserInformation(const QString &name)
                             m_profile.Users.Add(std::move(rec));
                             m_profile.Users.Sort();
                             m_profile.Modified = true;
-                            lstUser->viewport()->update();
+                            for (TUserListView *list : {lstUser, lstDef})
+                                list->viewport()->update();
                             ShowUserInfo(name);
                         });
 }
@@ -338,7 +354,7 @@ bool TfrmChat::entryDrop(QEvent *e)
 
 void TfrmChat::ChangeIcon()
 {
-    const QString name = lstUser->SelectedName();
+    const QString name = menuName(lstUser);
     if (name.isEmpty())
         return;
     m_prompts->OpenFile(QStringLiteral("Choose an Icon FIle"), QStringLiteral("Bitmaps (*.bmp)"), m_programFolder,

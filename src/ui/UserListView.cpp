@@ -85,6 +85,16 @@ int TUserListView::RowAt(const QPoint &pos) const
     return i.isValid() ? i.row() : (model() ? model()->rowCount() : 0);
 }
 
+void TUserListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
+    // Left alone, the view moves the current entry to the next one and, with single selection, selects it.
+    const QModelIndex current = currentIndex();
+    if (selectionModel() && current.isValid() && current.parent() == parent && current.row() >= start
+        && current.row() <= end)
+        selectionModel()->clearCurrentIndex();
+    QListView::rowsAboutToBeRemoved(parent, start, end);
+}
+
 void TUserListView::startDrag(Qt::DropActions)
 {
     DragName = SelectedName();

@@ -56,6 +56,8 @@ signals:
     void dropped(TUserListView *source, int target);
 
 protected:
+    // The entry of a user who leaves takes its selection with it: no neighbour inherits it.
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
     void startDrag(Qt::DropActions supported) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dragMoveEvent(QDragMoveEvent *e) override;

@@ -144,6 +144,111 @@ private slots:
         }
     }
 
+    void leavingUserTakesTheSelectionAlong_data()
+    {
+        QTest::addColumn<int>("selected");   // row of the channel list selected, or -1
+        QTest::addColumn<bool>("byMenu");    // selected by opening the pop-up menu on it
+        QTest::addColumn<QString>("leaving");
+        QTest::addColumn<QString>("command"); // a menu entry, "doubleclick" or "altw"
+        QTest::addColumn<QString>("sent");    // what goes out afterwards; empty: nothing
+        QTest::newRow("kick, the selected user left") << 1 << false << "Bo" << "mnKick" << "";
+        QTest::newRow("ban, the last user left") << 2 << false << "Cy" << "mnBan" << "";
+        QTest::newRow("designate, the first user left") << 0 << false << "Ann" << "mnDesignate" << "";
+        QTest::newRow("double-click kicks") << 1 << false << "Bo" << "doubleclick" << "";
+        QTest::newRow("alt+w whispers") << 1 << false << "Bo" << "altw" << "";
+        QTest::newRow("another user left") << 1 << false << "Ann" << "mnKick" << "/kick Bo";
+        QTest::newRow("current kept by an emptied list") << -1 << false << "Bo" << "mnKick" << "";
+        QTest::newRow("menu opened for the user who left") << 1 << true << "Bo" << "mnKick" << "/kick Bo";
+        QTest::newRow("menu opened, another user left") << 1 << true << "Ann" << "mnBan" << "/ban Bo";
+    }
+    void leavingUserTakesTheSelectionAlong()
+    {
+        QFETCH(int, selected);
+        QFETCH(bool, byMenu);
+        QFETCH(QString, leaving);
+        QFETCH(QString, command);
+        QFETCH(QString, sent);
+        Panes p;
+        p.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.w.get()));
+        p.profile.Settings.setDoubleClickAction(3);
+        TUserListView *users = p.w->lstUser;
+        if (selected < 0) {
+            Panes::select(users, 1);
+            users->clearSelection(); // Page Down leaves the current entry behind
+        } else if (byMenu) {
+            const QPoint at = users->visualRect(users->model()->index(selected, 0)).center();
+            QContextMenuEvent e(QContextMenuEvent::Mouse, at, users->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(users->viewport(), &e);
+            QTRY_VERIFY(p.w->mnuUser->isVisible());
+        } else {
+            Panes::select(users, selected);
+        }
+        p.w->Events().bcChatLeave(leaving, QStringLiteral("0000"), QString());
+        if (!byMenu)
+            QCOMPARE(p.selection(), sent.isEmpty() ? QStringLiteral("|") : QStringLiteral("Bo|"));
+        if (command == QLatin1String("doubleclick")) {
+            p.w->UserDoubleClicked(users);
+        } else if (command == QLatin1String("altw")) {
+            p.w->edEntry->setText(QStringLiteral("hi"));
+            p.key(Qt::Key_W, Qt::AltModifier);
+        } else {
+            p.action(command.toLatin1().constData())->trigger();
+        }
+        QCOMPARE(p.lastSent(), sent);
+        if (byMenu) {
+            p.w->mnuUser->hide();
+            QTest::qWait(20);
+            p.action("mnKick")->trigger(); // closed: the selection counts again
+            QCOMPARE(p.w->bcChat().Queue().size(), leaving == QLatin1String("Bo") ? 1 : 2);
+        }
+    }
+
+    void bothListsDrawTheCustomNameColour_data()
+    {
+        QTest::addColumn<bool>("custom"); // the custom list, else the channel list
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<bool>("green"); // drawn in the record's name colour
+        QTest::newRow("channel list, record") << false << "Ann" << false << true;
+        QTest::newRow("channel list, no record") << false << "Cy" << false << false;
+        QTest::newRow("custom list, record") << true << "y" << false << true;
+        QTest::newRow("custom list, no record") << true << "x" << false << false;
+        QTest::newRow("custom list, selected") << true << "y" << true << false;
+    }
+    void bothListsDrawTheCustomNameColour()
+    {
+        QFETCH(bool, custom);
+        QFETCH(QString, name);
+        QFETCH(bool, selected);
+        QFETCH(bool, green);
+        Panes p;
+        for (const char *n : {"ANN", "Y"}) {
+            auto rec = std::make_unique<tUser>();
+            rec->setName(QString::fromLatin1(n));
+            rec->setCustomNameColor(0x0000FF00); // pure green
+            p.profile.Users.Add(std::move(rec));
+        }
+        p.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.w.get()));
+        TUserListView *list = custom ? p.w->lstDef : p.w->lstUser;
+        const QModelIndex index = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name).value(0);
+        QVERIFY(index.isValid());
+        if (selected)
+            Panes::select(list, index.row());
+        QRect area = list->visualRect(index);
+        if (!custom)
+            area.setLeft(area.left() + TUserListDelegate::Indent); // the name, not the icon
+        const QImage row = list->viewport()->grab(area).toImage();
+        int greenPixels = 0;
+        for (int y = 0; y < row.height(); ++y)
+            for (int x = 0; x < row.width(); ++x) {
+                const QColor c = row.pixelColor(x, y);
+                greenPixels += c.green() > 200 && c.red() < 60 && c.blue() < 60;
+            }
+        QCOMPARE(greenPixels > 0, green);
+    }
+
     void customListUpkeep()
     {
         Panes p({"a", "b"});
