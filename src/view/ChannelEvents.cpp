@@ -77,11 +77,15 @@ bool tChannelEvents::soundRequest(const QString &text, QString &soundName) const
     return true;
 }
 
-void tChannelEvents::playSentSound(const QString &soundName)
+bool tChannelEvents::playSentSound(const QString &soundName)
 {
+    // A name reaching outside the sounds folder is refused, and nothing says it was played.
+    if (!IsPlainSoundName(soundName))
+        return false;
     const QString path = FindSound(m_host.ProgramFolder(), soundName);
     if (!path.isEmpty())
         m_sound.PlaySound(path);
+    return true;
 }
 
 void tChannelEvents::playRecordSound(const QString &path)
@@ -158,8 +162,8 @@ void tChannelEvents::bcChatTalk(const QString &user, const QString &text)
     }
     QString sound;
     if (soundRequest(text, sound)) {
-        playSentSound(sound);
-        m_host.ChatPane().WriteLine(user + QLatin1String(" played: ") + sound, nameColor);
+        if (playSentSound(sound))
+            m_host.ChatPane().WriteLine(user + QLatin1String(" played: ") + sound, nameColor);
     } else {
         m_host.ChatPane().WriteLine(QLatin1Char('<') + user + QLatin1String("> "), text, QString(), nameColor,
                                     textColor, QColor());
@@ -186,10 +190,8 @@ void tChannelEvents::bcChatWhisper(const QString &user, const QString &text)
     }
     QString sound;
     const bool played = soundRequest(text, sound);
-    if (played) {
-        playSentSound(sound);
+    if (played && playSentSound(sound))
         pane.WriteLine(user + QLatin1String(" played: ") + sound, nameColor);
-    }
     m_hooks->RunRemoteCommand(user, text);
     if (text.startsWith(QLatin1Char('/')) || played) {
         if (startsFolded(text, "/url "))

@@ -93,7 +93,8 @@ private:
     QColor color(int role) const;
     // Sound sent in a line ("~playsound " + name): plays it when found; the name for the "played:" line.
     bool soundRequest(const QString &text, QString &soundName) const;
-    void playSentSound(const QString &soundName);
+    // Plays the sound when it is found; false for a refused name, which gets no "played:" line.
+    bool playSentSound(const QString &soundName);
     void playRecordSound(const QString &path);
 
     tProfile &m_profile;

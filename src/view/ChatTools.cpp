@@ -134,8 +134,7 @@ QUrl UrlToOpen(const QString &address)
     if (url.scheme().isEmpty() || (url.scheme().size() > 1 && !text.contains(QLatin1String("://"))))
         url = QUrl(QStringLiteral("http://") + text, QUrl::TolerantMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https") && scheme != QLatin1String("ftp")))
+    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return QUrl();
     return url;
 }

@@ -67,6 +67,7 @@ private:
     tToolHost m_host;
 };
 
-// What a click on a received address opens: web addresses only ("http://" put in front of one
-// without a scheme); anything else another user sent (files, programs) gives an invalid URL.
+// What a click on a received address opens: http and https addresses only ("http://" put in front
+// of one without a scheme); anything else another user sent (files, programs, scripts, ftp) gives
+// an invalid URL.
 QUrl UrlToOpen(const QString &address);

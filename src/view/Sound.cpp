@@ -62,10 +62,15 @@ QString SoundsFolder(const QString &programFolder)
     return findEntry(QDir(programFolder), QStringLiteral("Sounds"), QDir::Dirs);
 }
 
+bool IsPlainSoundName(const QString &soundName)
+{
+    return !soundName.isEmpty() && !soundName.contains(QLatin1Char('/')) && !soundName.contains(QLatin1Char('\\'))
+        && soundName != QLatin1String(".") && soundName != QLatin1String("..") && !soundName.contains(QChar(0));
+}
+
 QString FindSound(const QString &programFolder, const QString &soundName)
 {
-    if (soundName.isEmpty() || soundName.contains(QLatin1Char('/')) || soundName.contains(QLatin1Char('\\'))
-        || soundName == QLatin1String(".") || soundName == QLatin1String("..") || soundName.contains(QChar(0)))
+    if (!IsPlainSoundName(soundName))
         return QString();
     const QString sounds = SoundsFolder(programFolder);
     if (sounds.isEmpty())

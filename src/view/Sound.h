@@ -29,6 +29,9 @@ private:
     QPointer<QSoundEffect> m_current;
 };
 
+// Whether a sound name another user sent may be looked for at all: a plain file name, no path.
+bool IsPlainSoundName(const QString &soundName);
+
 // Finds a sound sent by another user: the file named soundName in the program folder's "Sounds"
 // folder, then in each of its sub-folders, folder and file names compared ignoring letter case.
 // Empty when none exists, and for a name that is not a plain file name (a remote user must not be

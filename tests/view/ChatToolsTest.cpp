@@ -111,6 +111,7 @@ private slots:
             {"HTTPS://X.org", "https://x.org"},
             {"file:///etc/passwd", ""},
             {"javascript:alert(1)", ""},
+            {"ftp://x.org/f", ""},
             {"/usr/bin/xterm", ""},
             {"", ""},
         };
