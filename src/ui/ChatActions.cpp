@@ -124,7 +124,7 @@ TChatActions::TChatActions(QWidget *window, tProfile &profile) : QObject(window)
     mnuChat->addSeparator();
     mnuChat->addActions({acChatClear, acChatSave});
 
-    // No handler: shown disabled, and Ctrl+Z stays the entry line's own undo.
+    // The window undoes in the entry line while it can (Update); Ctrl+Z stays the entry line's own.
     acUndo->setEnabled(false);
     acStopSounds->setEnabled(false);
     for (QAction *a : m_all)
@@ -197,6 +197,7 @@ void TChatActions::Update(const tActionState &st)
     setEnabled(acCut, st.EntryFocused);
     setEnabled(acCopy, st.EntryFocused || st.EditFocused);
     setEnabled(acSelectAll, st.EntryFocused || st.EditFocused);
+    setEnabled(acUndo, st.EntryCanUndo);
     if (!st.LoggedOn)
         setChecked(acPause, false);
 }

@@ -19,6 +19,7 @@ struct tActionState
     bool EntryFocused = false;      // the entry line has the keyboard focus
     bool EditFocused = false;       // a transcript pane or the channel box has it
     bool ClipboardHasText = false;
+    bool EntryCanUndo = false;      // the entry line has typing to undo
 };
 
 // Every action of the main window, its menus and the transcript pop-up menu. The actions carry

@@ -39,6 +39,11 @@ void TfrmChat::buildActions()
     connect(acPause, &QAction::triggered, this, [this](bool checked) { m_session.SetPaused(checked); });
     for (QAction *e : {a.acCut, a.acCopy, a.acPaste, a.acSelectAll})
         connect(e, &QAction::triggered, this, [this, e] { editAction(e); });
+    // The Undo tool button: undoes typing in the entry line, wherever the focus is.
+    connect(a.acUndo, &QAction::triggered, this, [this] {
+        edEntry->lineEdit()->undo();
+        edEntry->setFocus(Qt::OtherFocusReason);
+    });
 
     connect(acConnect, &QAction::triggered, this, [this] {
         m_session.ConnectAction();
@@ -185,6 +190,7 @@ void TfrmChat::UpdateActions()
     st.EntryFocused = f && (f == edEntry || f == edEntry->lineEdit());
     st.EditFocused = f && (f == reChat || f == reWhisper || f == edChannel);
     st.ClipboardHasText = m_clipboardHasText;
+    st.EntryCanUndo = edEntry->lineEdit()->isUndoAvailable();
     st.Reciting = m_automation && Automation().TextFile().Reciting;
     m_actions->Update(st);
     // The pause release while not logged on and status panel 1 belong to the session.

@@ -8,7 +8,9 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolBar>
 #include <QTimer>
 #include <QToolButton>
@@ -22,6 +24,9 @@
 namespace {
 constexpr int ToolIconSize = 20;
 constexpr int SeparatorWidth = 8;
+// The URL bar's caption keeps this much (a usual name and " has sent the following URL: ") while
+// the address gives way.
+constexpr int CaptionKeptChars = 44;
 const char *const FavoriteIndex = "favoriteIndex";
 
 // Takes every button off a bar; they go once the event that may have come from one of them is over.
@@ -60,19 +65,55 @@ private:
     std::function<void(int)> m_hovered;
 };
 
-// The link of the URL bar: red while the mouse button is held on it, blue after.
-class TUrlLink : public QLabel
+// A one-line label that asks for no more room than `keepChars` characters (an ellipsis at least):
+// text that does not fit is shown elided, and text() keeps it whole. Another user's text: never markup.
+class TElidedLabel : public QLabel
 {
 public:
-    TUrlLink()
+    TElidedLabel(Qt::TextElideMode mode, int keepChars) : m_mode(mode), m_keepChars(keepChars)
     {
-        setTextFormat(Qt::PlainText); // another user's text: never markup
-        setCursor(Qt::PointingHandCursor);
-        QFont f = font();
-        f.setUnderline(true);
-        setFont(f);
-        setColour(Qt::blue);
+        setTextFormat(Qt::PlainText);
     }
+    QSize minimumSizeHint() const override
+    {
+        const QMargins m = contentsMargins();
+        const int whole = fontMetrics().horizontalAdvance(text());
+        const int keep = qMax(fontMetrics().horizontalAdvance(QStringLiteral("\u2026")),
+                              qMin(whole, m_keepChars * fontMetrics().averageCharWidth()));
+        return QSize(keep + m.left() + m.right(), QLabel::minimumSizeHint().height());
+    }
+    // What is drawn: the text, elided to the width the label has.
+    QString ShownText() const { return fontMetrics().elidedText(text(), m_mode, contentsRect().width()); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        style()->drawItemText(&p, contentsRect(), int(alignment()) | Qt::TextSingleLine, palette(), isEnabled(),
+                              ShownText(), foregroundRole());
+    }
+
+private:
+    Qt::TextElideMode m_mode;
+    int m_keepChars;
+};
+
+// The address of the URL bar: a link (blue, underlined, red while the mouse button is held on it)
+// when it is one that may be opened, plain text otherwise.
+class TUrlLink : public TElidedLabel
+{
+public:
+    TUrlLink() : TElidedLabel(Qt::ElideMiddle, 0), m_plain(palette().color(QPalette::WindowText)) { SetLink(true); }
+    void SetLink(bool on)
+    {
+        m_link = on;
+        setCursor(on ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        QFont f = font();
+        f.setUnderline(on);
+        setFont(f);
+        setColour(on ? QColor(Qt::blue) : m_plain);
+    }
+    bool IsLink() const { return m_link; }
     void setColour(const QColor &c)
     {
         QPalette p = palette();
@@ -83,12 +124,12 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *e) override
     {
-        if (e->button() == Qt::LeftButton)
+        if (m_link && e->button() == Qt::LeftButton)
             setColour(Qt::red);
     }
     void mouseReleaseEvent(QMouseEvent *e) override
     {
-        if (e->button() != Qt::LeftButton)
+        if (!m_link || e->button() != Qt::LeftButton)
             return;
         setColour(Qt::blue);
         if (rect().contains(e->position().toPoint())) {
@@ -97,6 +138,10 @@ protected:
                 QDesktopServices::openUrl(url); // failures are not reported
         }
     }
+
+private:
+    QColor m_plain;
+    bool m_link = true;
 };
 } // namespace
 
@@ -188,9 +233,10 @@ void TfrmChat::buildBars()
         delete item->widget();
         delete item;
     }
-    lblUserUrl = new QLabel(QStringLiteral("User has sent the following URL:"));
+    // Neither label widens the window: a long name or address is shown elided, the address first.
+    lblUserUrl = new TElidedLabel(Qt::ElideRight, CaptionKeptChars);
+    lblUserUrl->setText(QStringLiteral("User has sent the following URL:"));
     lblUserUrl->setObjectName(QStringLiteral("lblUserUrl"));
-    lblUserUrl->setTextFormat(Qt::PlainText);
     lblUrl = new TUrlLink;
     lblUrl->setObjectName(QStringLiteral("lblUrl"));
     btnCloseURL = new QPushButton(QStringLiteral("X"));
@@ -365,7 +411,11 @@ void TfrmChat::AddUserSoundMenu(QMenu *menu, const std::function<QString()> &use
 void TfrmChat::ShowUrl(const QString &caption, const QString &address)
 {
     lblUserUrl->setText(caption);
-    lblUrl->setText(address);
-    static_cast<TUrlLink *>(lblUrl)->setColour(Qt::blue);
+    lblUserUrl->setToolTip(caption);
+    auto *link = static_cast<TUrlLink *>(lblUrl);
+    link->setText(address); // whole: the click opens all of it
+    link->setToolTip(address);
+    // An address that would not be opened does not look as if it would.
+    link->SetLink(UrlToOpen(address).isValid());
     pnlUrl->show();
 }

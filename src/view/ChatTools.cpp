@@ -46,7 +46,7 @@ tSoundTree ListSounds(const QString &programFolder)
 
 QString SoundName(const QString &caption)
 {
-    return caption.toLower().remove(QLatin1Char('&'));
+    return caption.toLower();
 }
 
 void tChatTools::SendSound(const QString &user, const tSoundEntry &sound)
@@ -117,11 +117,9 @@ void tChatTools::DeleteFavorite(int index)
     m_profile.Modified = true;
 }
 
-void tChatTools::AddFavorite(QString &currentChannel)
+void tChatTools::AddFavorite(const QString &currentChannel)
 {
-    if (currentChannel.isEmpty())
-        currentChannel = QStringLiteral("New Channel");
-    m_profile.Favorite << currentChannel;
+    m_profile.Favorite << (currentChannel.isEmpty() ? QStringLiteral("New Channel") : currentChannel);
     m_profile.Modified = true;
 }
 

@@ -29,7 +29,8 @@ struct tSoundTree
 tSoundTree ListSounds(const QString &programFolder);
 constexpr int MaxSoundsPerFolder = 500;
 constexpr int MaxSoundFolders = 100;
-// The name sent for a sound: its caption in lower case without any "&".
+// The name sent for a sound: its caption (the file name in lower case), "&" and all; the menu's
+// mnemonic marks are the menu's own and never part of it.
 QString SoundName(const QString &caption);
 
 // What sounds, addresses and favourites need of the window.
@@ -57,8 +58,9 @@ public:
     void ListFavorite(int index);
     void EditFavorite(int index, const QString &name);
     void DeleteFavorite(int index);
-    // Appends the channel ("New Channel" first when it is empty) to the favourites.
-    void AddFavorite(QString &currentChannel);
+    // Appends the channel, or "New Channel" when it is empty, to the favourites; the channel
+    // name itself is left as it is.
+    void AddFavorite(const QString &currentChannel);
     QString Favorite(int index) const;
 
 private:
