@@ -26,7 +26,7 @@ constexpr int ToolIconSize = 20;
 constexpr int SeparatorWidth = 8;
 // The URL bar's caption keeps this much (a usual name and " has sent the following URL: ") while
 // the address gives way.
-constexpr int CaptionKeptChars = 44;
+constexpr int CaptionKeptChars = 52;
 const char *const FavoriteIndex = "favoriteIndex";
 
 // Takes every button off a bar; they go once the event that may have come from one of them is over.
