@@ -65,7 +65,7 @@ private:
     std::function<void(int)> m_hovered;
 };
 
-// A one-line label that asks for no more room than `keepChars` characters (an ellipsis at least):
+// A one-line label that asks for no more room than a text of `keepChars` characters (an ellipsis at least):
 // text that does not fit is shown elided, and text() keeps it whole. Another user's text: never markup.
 class TElidedLabel : public QLabel
 {
@@ -74,16 +74,27 @@ public:
     {
         setTextFormat(Qt::PlainText);
     }
+    // The whole text, trailing blanks included: at this width nothing is elided.
+    QSize sizeHint() const override
+    {
+        const QMargins m = contentsMargins();
+        return QSize(fontMetrics().horizontalAdvance(text()) + m.left() + m.right(), QLabel::sizeHint().height());
+    }
     QSize minimumSizeHint() const override
     {
         const QMargins m = contentsMargins();
         const int whole = fontMetrics().horizontalAdvance(text());
         const int keep = qMax(fontMetrics().horizontalAdvance(QStringLiteral("\u2026")),
-                              qMin(whole, m_keepChars * fontMetrics().averageCharWidth()));
+                              text().size() <= m_keepChars ? whole : m_keepChars * fontMetrics().averageCharWidth());
         return QSize(keep + m.left() + m.right(), QLabel::minimumSizeHint().height());
     }
     // What is drawn: the text, elided to the width the label has.
-    QString ShownText() const { return fontMetrics().elidedText(text(), m_mode, contentsRect().width()); }
+    QString ShownText() const
+    {
+        const int width = contentsRect().width();
+        // elidedText cuts a text that just fits (trailing blanks): only what is wider is elided.
+        return fontMetrics().horizontalAdvance(text()) <= width ? text() : fontMetrics().elidedText(text(), m_mode, width);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
