@@ -1,6 +1,6 @@
 #pragma once
-// A small tmpfs mounted for one test and filled to its last page, so that writes fail the way they
-// fail on a full disk. Mounting needs root; where it is refused the test skips and says why.
+// A small tmpfs filled to its last page, so that writes fail as on a full disk (mounting needs root:
+// elsewhere the test skips and says why).
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,37 +12,31 @@ class tFullDisk
 {
 public:
     static constexpr qint64 Page = 4096;
-
     explicit tFullDisk(int kib = 256)
     {
-        const QByteArray where = QFile::encodeName(m_dir.path());
         const QByteArray options = "size=" + QByteArray::number(kib) + "k,mode=0700";
-        if (::mount("tmpfs", where.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0)
-            m_mounted = true;
-        else
+        if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()))
             m_refused = QStringLiteral("cannot mount a tmpfs here (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
     }
     ~tFullDisk()
     {
-        if (m_mounted)
+        if (mounted())
             ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
     }
     tFullDisk(const tFullDisk &) = delete;
     tFullDisk &operator=(const tFullDisk &) = delete;
 
-    bool mounted() const { return m_mounted; }
+    bool mounted() const { return m_refused.isEmpty(); }
     QString refused() const { return m_refused; }
     QString folder() const { return m_dir.path() + QLatin1Char('/'); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
-
     // Takes every free page with one file; true when a write then fails for want of space.
     bool fill()
     {
         QFile f(path(QStringLiteral("filler")));
         if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
             return false;
-        const QByteArray page(int(Page), 'f');
-        while (f.write(page) == Page) {
+        while (f.write(QByteArray(int(Page), 'f')) == Page) {
         }
         return f.size() % Page == 0;
     }
@@ -52,21 +46,14 @@ public:
         QFile f(path(QStringLiteral("filler")));
         return f.size() >= pages * Page && f.resize(f.size() - pages * Page);
     }
-    // The folder's entries: a temporary left behind shows here.
-    QStringList entries() const
+    QStringList entries() const // a temporary left behind shows here
     {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                            QDir::Name);
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 
 private:
     QTemporaryDir m_dir;
-    bool m_mounted = false;
     QString m_refused;
 };
 
-#define QC_NEED_FULL_DISK(disk)                                                                          \
-    do {                                                                                                 \
-        if (!(disk).mounted())                                                                           \
-            QSKIP(qPrintable((disk).refused()));                                                         \
-    } while (false)
+#define QC_NEED_FULL_DISK(disk) do { if (!(disk).mounted()) QSKIP(qPrintable((disk).refused())); } while (false)

@@ -2,76 +2,48 @@
 
 #include "FullDisk.h"
 #include "ProfileTestUtil.h"
-#include "profile/ChatIni.h"
 #include "profile/ProfileFiles.h"
-#include "profile/ToolbarFile.h"
 
 using namespace profiletest;
 
-namespace {
-struct RecordingReporter : ProfileReporter
-{
-    QStringList messages;
-    void showMessage(const QString &text) override { messages << text; }
-};
-
-qint64 pagesOf(qint64 bytes) { return (bytes + tFullDisk::Page - 1) / tFullDisk::Page; }
-} // namespace
-
-class SafeFileTest : public QObject
+class SafeFileTest : public QObject, ProfileReporter
 {
     Q_OBJECT
+    QStringList messages;
+    void showMessage(const QString &text) override { messages << text; }
+
 private slots:
-    // Each writer on a full disk: false, the old files byte for byte, no temporary left behind.
-    void fullDiskKeepsEveryOldFile_data()
+    // A profile save that fills the disk half way (the record written, a list file not): false, the
+    // message, the old files byte for byte and no temporary left (a save of nothing: tst_ui).
+    void halfWaySaveKeepsEveryOldFile_data()
     {
-        QTest::addColumn<QString>("writer");
-        QTest::addColumn<int>("freePages"); // -1: room for the record; -2: for the record and the lists
-        QTest::addColumn<QString>("message");
-        QTest::newRow("Chat.ini") << "ini" << 0 << "";
-        QTest::newRow("Toolbar.dat") << "toolbar" << 0 << "";
-        QTest::newRow("profile record") << "profile" << 0 << "Error saving file: ";
-        QTest::newRow("profile lists") << "profile" << -1 << "Error saving file: ";
-        QTest::newRow("profile users") << "profile" << -2 << "Could not save user settings file";
+        QTest::addColumn<bool>("listsFit");
+        QTest::addColumn<QString>("message"); // "": the error and the record's path
+        QTest::newRow("lists do not fit") << false << "";
+        QTest::newRow("users do not fit") << true << "Could not save user settings file";
     }
-    void fullDiskKeepsEveryOldFile()
+    void halfWaySaveKeepsEveryOldFile()
     {
-        QFETCH(QString, writer);
-        QFETCH(int, freePages);
+        QFETCH(bool, listsFit);
         QFETCH(QString, message);
         tFullDisk disk;
         QC_NEED_FULL_DISK(disk);
-
-        const QString record = disk.path(QStringLiteral("main.ch5"));
-        const QList<QString> old = {record, disk.path(QStringLiteral("main.ext")), disk.path(QStringLiteral("main.usr")),
-                                    disk.path(QStringLiteral("Chat.ini")), disk.path(QStringLiteral("Toolbar.dat"))};
+        const QStringList old = {disk.path("main.ch5"), disk.path("main.ext"), disk.path("main.usr")};
         for (const QString &f : old)
-            QVERIFY(writeBytes(f, "old " + QFile::encodeName(f) + "\r\n"));
-
+            QVERIFY(writeBytes(f, "old " + QFile::encodeName(f)));
         tProfile p;
         for (int i = 0; i < 3; ++i)
             p.Users.Add(std::make_unique<tUser>());
         p.OwnerList << QStringLiteral("Boss");
+        const auto pages = [](qint64 bytes) { return (bytes + tFullDisk::Page - 1) / tFullDisk::Page; };
         QVERIFY(disk.fill());
-        if (freePages < 0)
-            QVERIFY(disk.release(pagesOf(tChatSettings::Size) + (freePages == -2 ? pagesOf(WriteExtText(p).size()) : 0)));
+        QVERIFY(disk.release(pages(tChatSettings::Size) + (listsFit ? pages(WriteExtText(p).size()) : 0)));
         const QStringList entries = disk.entries();
-
-        RecordingReporter r;
-        bool ok = true;
-        if (writer == QLatin1String("ini")) {
-            tIniFile ini;
-            ini.WriteString(QStringLiteral("Screen"), QStringLiteral("Width"), QStringLiteral("800"));
-            ok = ini.Save(disk.path(QStringLiteral("Chat.ini")));
-        } else if (writer == QLatin1String("toolbar")) {
-            ok = toolbar::Save(disk.path(QStringLiteral("Toolbar.dat")), toolbar::DefaultDefinition());
-        } else {
-            ok = SaveProfile(p, record, r);
-            QCOMPARE(r.messages, QStringList{message == QLatin1String("Error saving file: ") ? message + record : message});
-        }
-        QVERIFY(!ok);
+        messages.clear();
+        QVERIFY(!SaveProfile(p, old[0], *this));
+        QCOMPARE(messages, QStringList{message.isEmpty() ? "Error saving file: " + old[0] : message});
         for (const QString &f : old)
-            QCOMPARE(fileBytes(f), "old " + QFile::encodeName(f) + "\r\n");
+            QCOMPARE(fileBytes(f), "old " + QFile::encodeName(f));
         QCOMPARE(disk.entries(), entries);
     }
 };
