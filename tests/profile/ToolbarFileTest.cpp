@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <chrono>
+#include <QThread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -35,24 +35,22 @@ private slots:
         QFETCH(QList<qint32>, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Toolbar.dat"));
-        // A writer comes after a while, so a reader that waits for one fails instead of hanging.
-        std::thread writer;
         if (bytes == "fifo") {
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-            writer = std::thread([path] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-                const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0)
-                    ::close(fd);
-            });
         } else if (bytes != "missing") {
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(bytes);
         }
+        // A FIFO's writer comes late and writes nothing: a reader that waited gets an empty bar.
+        std::thread writer([&] {
+            if (bytes != "fifo")
+                return;
+            QThread::msleep(1500);
+            ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
+        });
         const QList<qint32> loaded = toolbar::Load(path);
-        if (writer.joinable())
-            writer.join();
+        writer.join();
         QCOMPARE(loaded, expected);
     }
 
