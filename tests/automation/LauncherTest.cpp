@@ -107,22 +107,13 @@ private slots:
         QCOMPARE(reg.writes, 0);
     }
 
-    void diabloFolderGetsSeparator_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("closed") << "D:\\Games\\Diablo\\" << "D:\\Games\\Diablo\\diablo.exe";
-        QTest::newRow("open") << "D:\\Games\\Diablo" << "D:\\Games\\Diablo\\diablo.exe";
-        QTest::newRow("drive root") << "C:" << "C:\\diablo.exe";
-        QTest::newRow("unix folder") << "/opt/diablo" << "/opt/diablo/diablo.exe";
-        QTest::newRow("unix folder, closed") << "/opt/diablo/" << "/opt/diablo/diablo.exe";
-    }
     void diabloFolderGetsSeparator()
     {
-        QFETCH(QString, folder);
-        QFETCH(QString, path);
-        reg.keys["software\\blizzard entertainment\\archives"]["diabloinstall"] = folder;
-        QCOMPARE(make().GamePath(LaunchTarget::Diablo), path);
+        for (const auto &[folder, path] : {std::pair{"D:\\Diablo", "D:\\Diablo\\diablo.exe"}, std::pair{"C:", "C:\\diablo.exe"},
+                                           std::pair{"/opt/diablo", "/opt/diablo/diablo.exe"}}) {
+            reg.keys["software\\blizzard entertainment\\archives"]["diabloinstall"] = folder;
+            QCOMPARE(make().GamePath(LaunchTarget::Diablo), QLatin1String(path));
+        }
     }
 
     // A Windows path starts in its folder inside the prefix, found ignoring case as Wine does.
@@ -132,9 +123,7 @@ private slots:
         QTest::addColumn<QString>("folder"); // below the scratch folder; "-" for none
         QTest::newRow("other case") << "c:\\GAMES\\diablo ii\\Diablo II.exe" << "prefix/drive_c/Games/Diablo II";
         QTest::newRow("forward slashes, dots") << "C:/Games/./x/../Diablo II/d.exe" << "prefix/drive_c/Games/Diablo II";
-        QTest::newRow("drive root") << "C:\\setup.exe" << "prefix/drive_c";
         QTest::newRow("no such folder") << "C:\\Missing\\d.exe" << "-";
-        QTest::newRow("no such drive") << "E:\\Games\\d.exe" << "-";
         QTest::newRow("no drive") << "starcraft.exe" << "-";
         QTest::newRow("native program") << "tools/run.sh" << "tools";
     }
@@ -143,50 +132,37 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, folder);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("prefix/drive_c/Games/Diablo II") && QDir(dir.path()).mkpath("prefix/dosdevices") &&
-                QDir(dir.path()).mkpath("tools") && QDir(dir.path()).mkpath("prefix/drive_c/Games/x"));
+        for (const char *sub : {"prefix/drive_c/Games/Diablo II", "prefix/drive_c/Games/x", "prefix/dosdevices", "tools"})
+            QVERIFY(QDir(dir.path()).mkpath(sub));
         QVERIFY(QFile::link("../drive_c", dir.filePath("prefix/dosdevices/c:")));
-        const QString real = QDir(dir.path()).canonicalPath() + QLatin1Char('/');
-        const QString given = path.startsWith("tools") ? real + path : path;
-        QCOMPARE(LaunchFolder(given, dir.filePath("prefix")), folder == "-" ? QString() : real + folder);
+        const QString real = QDir(dir.path()).canonicalPath() + '/';
+        QCOMPARE(LaunchFolder(path.startsWith("tools") ? real + path : path, dir.filePath("prefix")), folder == "-" ? QString() : real + folder);
     }
 
     // A wineserver holds a lock in the folder named after its prefix's device and inode.
-    void wineServerRunning_data()
-    {
-        QTest::addColumn<QString>("lockOf"); // "" no server folder, else the prefix whose lock exists
-        QTest::addColumn<bool>("held");
-        QTest::addColumn<bool>("running");
-        QTest::newRow("no server") << "" << false << false;
-        QTest::newRow("ended server") << "prefix" << false << false;
-        QTest::newRow("running server") << "prefix" << true << true;
-        QTest::newRow("other prefix's server") << "other" << true << false;
-    }
     void wineServerRunning()
     {
-        QFETCH(QString, lockOf);
-        QFETCH(bool, held);
-        QFETCH(bool, running);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("prefix") && QDir(dir.path()).mkpath("other"));
-        const QString root = dir.filePath("root");
-        int fd = -1;
-        if (!lockOf.isEmpty()) {
+        const QString prefix = dir.filePath("prefix"), root = dir.filePath("root");
+        QList<int> fds;
+        const auto closeAll = qScopeGuard([&] { for (int fd : fds) ::close(fd); });
+        const auto lock = [&](const QString &of, bool hold) {
             struct stat st;
-            QVERIFY(::stat(QFile::encodeName(dir.filePath(lockOf)).constData(), &st) == 0);
-            const QString server = QStringLiteral("%1/server-%2-%3").arg(root).arg(qulonglong(st.st_dev), 0, 16).arg(qulonglong(st.st_ino), 0, 16);
-            QVERIFY(QDir().mkpath(server));
-            fd = ::open(QFile::encodeName(server + "/lock").constData(), O_CREAT | O_RDWR, 0600);
-            QVERIFY(fd >= 0);
             struct flock fl = {};
             fl.l_type = F_WRLCK;
-            fl.l_whence = SEEK_SET;
             fl.l_len = 1;
-            QVERIFY(!held || ::fcntl(fd, F_SETLK, &fl) == 0);
-        }
-        QCOMPARE(wine::ServerRunning(dir.filePath("prefix"), root), running);
-        if (fd >= 0)
-            ::close(fd);
+            QVERIFY(QDir().mkpath(of) && ::stat(QFile::encodeName(of).constData(), &st) == 0);
+            const QString server = QStringLiteral("%1/server-%2-%3").arg(root).arg(qulonglong(st.st_dev), 0, 16).arg(qulonglong(st.st_ino), 0, 16);
+            QVERIFY(QDir().mkpath(server));
+            fds << ::open(QFile::encodeName(server + "/lock").constData(), O_CREAT | O_RDWR, 0600);
+            QVERIFY(fds.last() >= 0 && (!hold || ::fcntl(fds.last(), F_SETLK, &fl) == 0));
+        };
+        lock(prefix, false); // a server that has ended
+        QVERIFY(!wine::ServerRunning(prefix, root));
+        lock(dir.filePath("other"), true); // another prefix's server
+        QVERIFY(!wine::ServerRunning(prefix, root));
+        lock(prefix, true);
+        QVERIFY(wine::ServerRunning(prefix, root));
     }
 
     // While Wine runs it keeps the registry and would write it back: the list is left alone, said so.
@@ -204,32 +180,28 @@ private slots:
         reg.busy.clear();
         l.Launch(LaunchTarget::Starcraft, "b");
         QCOMPARE(reg.keys[ConfigKey]["server list"], QStringLiteral("b;a;c"));
-        QCOMPARE(reports.size(), 1);
     }
 
     // The prefix is looked for at each launch: one made after start-up is used from then on.
     void prefixFoundAtLaunch()
     {
         QTemporaryDir dir;
-        const bool hadPrefix = qEnvironmentVariableIsSet("WINEPREFIX");
         const QByteArray oldPrefix = qgetenv("WINEPREFIX");
+        const bool hadPrefix = qEnvironmentVariableIsSet("WINEPREFIX");
         const auto restore = qScopeGuard([&] { hadPrefix ? qputenv("WINEPREFIX", oldPrefix) : qunsetenv("WINEPREFIX"); });
         qputenv("WINEPREFIX", QFile::encodeName(dir.filePath("prefix")));
-        QFile ini(dir.filePath("Registry.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Software\\Blizzard Entertainment\\Archives]\r\nDiabloInstall=C:\\Ini\\\r\n");
-        ini.close();
-        tCurrentRegistry current(dir.path() + QLatin1Char('/'));
+        const auto put = [&](const QString &name, const QByteArray &bytes) {
+            QFile f(dir.filePath(name));
+            return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        };
+        QVERIFY(put("Registry.ini", "[Software\\Blizzard Entertainment\\Archives]\r\nDiabloInstall=C:\\Ini\\\r\n"));
+        tCurrentRegistry current(dir.path() + '/');
         tLauncher l(current, [](const QString &, bool) {});
-        const QString before = l.GamePath(LaunchTarget::Diablo);
-        QDir().mkpath(dir.filePath("prefix"));
-        QFile sys(dir.filePath("prefix/system.reg"));
-        QVERIFY(sys.open(QIODevice::WriteOnly));
-        sys.write("WINE REGISTRY Version 2\n\n[Software\\\\Blizzard Entertainment\\\\Archives] 1\n\"DiabloInstall\"=\"C:\\\\Wine\\\\\"\n");
-        sys.close();
-        const QString after = l.GamePath(LaunchTarget::Diablo);
-        QCOMPARE(before, QStringLiteral("C:\\Ini\\diablo.exe"));
-        QCOMPARE(after, QStringLiteral("C:\\Wine\\diablo.exe"));
+        QCOMPARE(l.GamePath(LaunchTarget::Diablo), QStringLiteral("C:\\Ini\\diablo.exe"));
+        QVERIFY(QDir(dir.path()).mkpath("prefix"));
+        QVERIFY(put("prefix/system.reg", "WINE REGISTRY Version 2\n\n[Software\\\\Blizzard Entertainment\\\\Archives] 1\n"
+                                         "\"DiabloInstall\"=\"C:\\\\Wine\\\\\"\n"));
+        QCOMPARE(l.GamePath(LaunchTarget::Diablo), QStringLiteral("C:\\Wine\\diablo.exe"));
     }
 
     void launchCommand()
