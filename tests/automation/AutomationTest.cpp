@@ -199,29 +199,26 @@ private slots:
         QCOMPARE(r.out(), QStringList{"/w Boss Owner List: Boss"});
     }
 
-    // Lines from one user at a steady pace, each one that could be answered; what goes back.
+    // Lines that could each be answered, from the users in turn at a steady pace: how many answers
+    // go back (none to our own name), and the transcript's notes of a user silenced for ten minutes.
     void answersAreBoundedPerUser_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("from"); // taken in turn
+        QTest::addColumn<QStringList>("from");
         QTest::addColumn<int>("lines");
         QTest::addColumn<int>("stepMs");
         QTest::addColumn<int>("answers");
         QTest::addColumn<QStringList>("notes");
         const QString note = QStringLiteral("Too many automatic answers to %1: none for ten minutes.");
-        QTest::newRow("own emote") << "phrase" << QStringList{"Bot"} << 20 << 2500 << 0 << QStringList{};
-        QTest::newRow("own name in other case") << "whisper" << QStringList{"bOT"} << 20 << 2500 << 0 << QStringList{};
+        QTest::newRow("own emote, other case") << "phrase" << QStringList{"bOT"} << 20 << 2500 << 0 << QStringList{};
         QTest::newRow("own remote command") << "command" << QStringList{"Bot"} << 3 << 2500 << 0 << QStringList{};
-        // Another bot answering every answer: five answers, then ten minutes of nothing.
-        QTest::newRow("phrase loop") << "phrase" << QStringList{"Ann"} << 240 << 2500 << 5 << QStringList{note.arg("Ann")};
         QTest::newRow("whisper loop") << "whisper" << QStringList{"Ann"} << 240 << 2500 << 5 << QStringList{note.arg("Ann")};
         QTest::newRow("join flood") << "join" << QStringList{"Ann"} << 60 << 1000 << 5 << QStringList{note.arg("Ann")};
         QTest::newRow("command loop") << "command" << QStringList{"Boss"} << 60 << 1000 << 5 << QStringList{note.arg("Boss")};
-        QTest::newRow("per user") << "phrase" << QStringList{"Ann", "Bob"} << 40 << 1000 << 10
-                                  << QStringList{note.arg("Ann"), note.arg("Bob")};
-        QTest::newRow("name case") << "phrase" << QStringList{"Ann", "ANN"} << 40 << 1000 << 5 << QStringList{note.arg("ANN")};
+        QTest::newRow("per user, any case") << "phrase" << QStringList{"Ann", "Bob", "ANN"} << 60 << 1000 << 10
+                                            << QStringList{note.arg("ANN"), note.arg("Bob")};
         QTest::newRow("four a minute") << "phrase" << QStringList{"Ann"} << 30 << 15000 << 30 << QStringList{};
-        // The silence ends after ten minutes: a loop that started again would be cut again.
+        // A phrase loop is cut, and cut again when it starts again after the ten minutes.
         QTest::newRow("after the silence") << "phrase" << QStringList{"Ann"} << 300 << 2500 << 10
                                            << QStringList{note.arg("Ann"), note.arg("Ann")};
     }
@@ -231,15 +228,12 @@ private slots:
         QFETCH(QStringList, from);
         QFETCH(int, lines);
         QFETCH(int, stepMs);
-        QFETCH(int, answers);
-        QFETCH(QStringList, notes);
         Rig r;
         qint64 now = 1000;
         r.a.SetClock([&now] { return now; });
         tProfile &p = r.host.profile;
-        p.PhraseList = {"wave"};
+        p.PhraseList = p.WhisperList = {"wave"};
         p.PhraseRes[0] = QStringList{"/me waves back at <user>"};
-        p.WhisperList = {"wave"};
         p.WhiserRes[0] = QStringList{"/w <user> I wave hello"};
         p.Settings.setJoinResponse("Hi <user>");
         p.OwnerList = {"Boss", "Bot"};
@@ -248,21 +242,18 @@ private slots:
         p.CommandLevel = {"1"};
         for (int i = 0; i < lines; ++i, now += stepMs) {
             const QString user = from.at(i % from.size());
-            if (kind == QLatin1String("phrase"))
+            if (kind == "phrase")
                 r.a.RespondToPhrase(user, "I wave hello");
-            else if (kind == QLatin1String("whisper"))
+            else if (kind == "whisper")
                 r.a.RespondToWhisper(user, "I wave hello");
-            else if (kind == QLatin1String("join"))
+            else if (kind == "join")
                 r.a.RespondToJoin(user);
             else
                 r.a.RunRemoteCommand(user, "/addban x" + QString::number(i));
         }
-        QCOMPARE(r.host.sent.size(), answers);
-        QCOMPARE(r.host.echoed.size(), kind == QLatin1String("command") ? 0 : answers);
-        QStringList written = r.host.written.filter(QStringLiteral("automatic answers"));
-        QCOMPARE(written, notes);
-        // A silenced commander's commands are still carried out; only the answers are held back.
-        if (kind == QLatin1String("command"))
+        QTEST(int(r.host.sent.size()), "answers");
+        QTEST(r.host.written.filter("automatic answers"), "notes");
+        if (kind == "command") // a silenced owner's commands are still carried out
             QCOMPARE(p.BanList.size(), lines);
         // Channel protection is never held back, not even for a silenced user.
         r.clear();
@@ -271,39 +262,18 @@ private slots:
         QCOMPARE(r.host.sent.size(), 1);
     }
 
-    // Custom response pieces and mass-message names that are empty send nothing at all.
-    void emptyPiecesSendNothing_data()
-    {
-        QTest::addColumn<QString>("response");
-        QTest::addColumn<QStringList>("owners");
-        QTest::addColumn<QString>("whisper");
-        QTest::addColumn<QStringList>("out");
-        QTest::newRow("empty piece") << "Hello <user>~~/squelch <parameter>" << QStringList{"Boss"} << "/c Al"
-                                     << QStringList{"Hello Boss", "/squelch Al"};
-        QTest::newRow("empty at the ends") << "~x~" << QStringList{"Boss"} << "/c" << QStringList{"x"};
-        QTest::newRow("only separators") << "~~" << QStringList{"Boss"} << "/c" << QStringList{};
-        QTest::newRow("expands to nothing") << "<random>~y" << QStringList{"Boss"} << "/c" << QStringList{"y"};
-        QTest::newRow("empty owner entries") << "<messagemembers>" << QStringList{"", "Boss", " "} << "/c hi"
-                                             << QStringList{"/m Boss Sending Mass Mail.", "/m Boss hi", "/m Mem hi",
-                                                            "/w Boss Mass Mail Sent."};
-    }
+    // Pieces that expand to nothing and blank mass-message names send nothing at all.
     void emptyPiecesSendNothing()
     {
-        QFETCH(QString, response);
-        QFETCH(QStringList, owners);
-        QFETCH(QString, whisper);
-        QFETCH(QStringList, out);
         Rig r;
         tProfile &p = r.host.profile;
-        p.OwnerList = owners;
-        p.MemberList = {"", "Mem"};
-        p.CommandList = {"/c"};
-        p.CommandRes = {response};
-        p.CommandLevel = {"1"};
-        r.a.RunRemoteCommand("Boss", whisper);
-        QCOMPARE(r.out(), out);
-        QVERIFY(!r.host.sent.contains(QStringLiteral("\r")));
-        QVERIFY(!r.host.echoed.contains(QString()));
+        p.OwnerList = {" ", "Boss"};
+        p.CommandList = {"/c", "/mass"};
+        p.CommandRes = {"<random>~y", "<messagemembers>"};
+        p.CommandLevel = {"1", "1"};
+        r.a.RunRemoteCommand("Boss", "/c");
+        r.a.RunRemoteCommand("Boss", "/mass hi");
+        QCOMPARE(r.out(), (QStringList{"y", "/m Boss Sending Mass Mail.", "/m Boss hi", "/w Boss Mass Mail Sent."}));
     }
 
     void timedMessages()
