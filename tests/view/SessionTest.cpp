@@ -362,17 +362,15 @@ private slots:
         QVERIFY(!c.plainLines().contains(QStringLiteral("<Ann> never")));
     }
 
-    // Lines held while paused belong to their connection: once it has closed they are dropped, so
-    // a second held "/disconnect" cannot start a new connect run.
+    // Lines held while paused die with their connection: a second held "/disconnect" starts no new
+    // connect run, and a line held before the user disconnected is not shown.
     void heldLinesDieWithTheirConnection_data()
     {
         QTest::addColumn<QByteArray>("held");
         QTest::addColumn<bool>("userDisconnects");
-        QTest::newRow("two held disconnects") << QByteArray("1004 WHISPER Boss 0000 \"/disconnect\"\r\n"
-                                                           "1004 WHISPER Boss 0000 \"/disconnect\"\r\n"
-                                                           "1005 TALK Ann 0000 \"never\"\r\n")
-                                              << false;
-        QTest::newRow("released right after a disconnect") << QByteArray("1005 TALK Ann 0000 \"never\"\r\n") << true;
+        const QByteArray disconnect = "1004 WHISPER Boss 0000 \"/disconnect\"\r\n", talk = "1005 TALK Ann 0000 \"never\"\r\n";
+        QTest::newRow("two held disconnects") << disconnect + disconnect + talk << false;
+        QTest::newRow("released right after a disconnect") << talk << true;
     }
     void heldLinesDieWithTheirConnection()
     {
@@ -401,11 +399,8 @@ private slots:
         if (userDisconnects)
             c.session.ConnectAction();
         c.session.SetPaused(false);
-        QVERIFY(!c.ci.Connected());
-        QVERIFY(!c.session.Running());
-        QVERIFY(c.session.PauseBuffer().isEmpty());
         QTest::qWait(200);
-        QVERIFY(!c.ci.Connected() && !c.ci.Connecting);
+        QVERIFY(!c.ci.Connected() && !c.ci.Connecting && !c.session.Running());
         QCOMPARE(c.plainLines(), QStringList{});
     }
 
