@@ -1,10 +1,15 @@
 #include "TestMain.h"
 
 #include "FakeDialogPrompts.h"
+#include "dialogs/AccountForm.h"
+#include "dialogs/ChannelDialogs.h"
 #include "dialogs/EditorGuards.h"
+#include "dialogs/Help.h"
 #include "dialogs/PropertyGrid.h"
 #include "dialogs/SetupDialog.h"
 #include "dialogs/StringListEdit.h"
+#include "dialogs/UserInfoDialog.h"
+#include "net/Ansi.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,10 +17,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTextEdit>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 // Records what applying asked of the window, with what the profile held at that moment.
@@ -52,6 +62,13 @@ void fill(tProfile &p)
     p.IntervalList = {QStringLiteral("300"), QStringLiteral("abc")};
     p.Settings.setReciteDelay(1); // below what the grid offers; kept unless edited
 }
+
+// A click as the window system delivers it, so that a window blocked by a modal dialog drops it.
+void systemClick(QWidget *w, QPoint at)
+{
+    QWindow *win = w->window()->windowHandle();
+    QTest::mouseClick(win, Qt::LeftButton, {}, win->mapFromGlobal(w->mapToGlobal(at)));
+}
 } // namespace
 
 class SetupDialogTest : public QObject
@@ -66,6 +83,12 @@ class SetupDialogTest : public QObject
     {
         dlg = std::make_unique<TfrmSetup>(*profile, host, prompts);
         return *dlg;
+    }
+    static bool activate(QWidget &w)
+    {
+        w.show();
+        w.activateWindow();
+        return QTest::qWaitForWindowActive(&w);
     }
 
 private slots:
@@ -159,181 +182,199 @@ private slots:
         QVERIFY(profile->Modified);
     }
 
-    // What a remote command changes while the dialog stands survives "&Ok" (and "&Cancel" keeps it
-    // marked for saving); what the user edited here is applied beside it.
-    void remoteChangesSurviveTheDialog_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("/deleteowner Mallory, Ok") << 0 << true;
-        QTest::newRow("/allevents off, Ok") << 1 << true;
-        QTest::newRow("/addban X, Ok") << 2 << true;
-        QTest::newRow("/addban X, Cancel") << 2 << false;
-    }
+    // A remote command applied while the dialog stands survives "&Ok" beside the user's own edit.
     void remoteChangesSurviveTheDialog()
     {
-        QFETCH(int, command);
-        QFETCH(bool, ok);
         profile->OwnerList << QStringLiteral("Mallory");
         profile->Settings.setMasterEvents(true);
         TfrmSetup &d = open();
-        d.Model().SetOption(tSetupModel::IncludeIconsRow, QStringLiteral("No"));
         QTest::keyClicks(d.edJoin, QStringLiteral("Hi"));
-        const bool iconsBefore = profile->Settings.IncludeIcons();
-        profile->Modified = false;
-        switch (command) {
-        case 0: profile->OwnerList.removeAll(QStringLiteral("Mallory")); break;
-        case 1: profile->Settings.setMasterEvents(false); break;
-        case 2: profile->BanList << QStringLiteral("X"); break;
-        }
+        profile->OwnerList.removeAll(QStringLiteral("Mallory")); // "/deleteowner Mallory"
+        profile->Settings.setMasterEvents(false);                // "/allevents off"
+        profile->BanList << QStringLiteral("X");                 // "/addban X"
         profile->Modified = true;
-        ok ? d.btnOk->click() : d.btnCancel->click();
-        QCOMPARE(profile->OwnerList, command == 0 ? QStringList{QStringLiteral("Boss")}
-                                                  : (QStringList{QStringLiteral("Boss"), QStringLiteral("Mallory")}));
-        QCOMPARE(profile->Settings.MasterEvents(), command != 1);
-        QCOMPARE(profile->BanList.contains(QStringLiteral("X")), command == 2);
-        QCOMPARE(profile->Settings.IncludeIcons(), ok ? false : iconsBefore);
-        QCOMPARE(profile->Settings.JoinResponse(), ok ? QStringLiteral("Hi") : QString());
-        QVERIFY(profile->Modified);
+        d.btnOk->click();
+        QCOMPARE(profile->OwnerList, QStringList{QStringLiteral("Boss")});
+        QVERIFY(!profile->Settings.MasterEvents());
+        QCOMPARE(profile->BanList.last(), QStringLiteral("X"));
+        QCOMPARE(profile->Settings.JoinResponse(), QStringLiteral("Hi"));
+        open().btnCancel->click();
+        QVERIFY(profile->Modified && profile->BanList.contains(QStringLiteral("X")));
     }
 
-    // A wheel turn over a setting changes it only when its editor has the focus.
-    void wheelChangesOnlyTheFocusedEditor_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("editor");
-        QTest::newRow("grid Yes/No") << int(tSetupModel::GeneralPage) << QStringLiteral("yesno");
-        QTest::newRow("grid pick list") << int(tSetupModel::GeneralPage) << QStringLiteral("doubleclick");
-        QTest::newRow("grid number") << int(tSetupModel::GeneralPage) << QStringLiteral("recite");
-        QTest::newRow("user name pick list") << int(tSetupModel::GeneralPage) << QStringLiteral("username");
-        QTest::newRow("response pick list") << int(tSetupModel::ResponsesPage) << QStringLiteral("response");
-        QTest::newRow("product action") << int(tSetupModel::ActionsPage) << QStringLiteral("action");
-        QTest::newRow("command level") << int(tSetupModel::CommandsPage) << QStringLiteral("level");
-        QTest::newRow("timer interval") << int(tSetupModel::TimersPage) << QStringLiteral("interval");
-    }
+    // A wheel turn over any setting changes it only when its editor has the focus.
     void wheelChangesOnlyTheFocusedEditor()
     {
-        QFETCH(int, page);
-        QFETCH(QString, editor);
         TfrmSetup &d = open();
-        d.show();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        d.pages->setCurrentIndex(page);
+        QVERIFY(activate(d));
         d.lstCommand->setCurrentRow(0);
         d.lstTimers->setCurrentItem(d.lstTimers->topLevelItem(0));
-        const QHash<QString, QWidget *> editors = {
-            {QStringLiteral("yesno"), d.pgOptions->editor(tSetupModel::IncludeIconsRow)},
-            {QStringLiteral("doubleclick"), d.pgOptions->editor(tSetupModel::DoubleClickRow)},
-            {QStringLiteral("recite"), d.pgOptions->editor(tSetupModel::ReciteDelayRow)},
-            {QStringLiteral("username"), d.cmUserName},
-            {QStringLiteral("response"), d.slPhrase->ResponseBox(0)},
-            {QStringLiteral("action"), d.cmActions[StarAction]},
-            {QStringLiteral("level"), d.cmLevel},
-            {QStringLiteral("interval"), d.seInterval}};
-        QWidget *w = editors.value(editor);
-        const auto shown = [w] {
-            if (auto *box = qobject_cast<QComboBox *>(w))
-                return box->currentText();
-            return qobject_cast<QSpinBox *>(w)->text();
+        const auto shown = [](QWidget *w) {
+            return w->property(qobject_cast<QComboBox *>(w) ? "currentText" : "text").toString();
         };
-        const auto turn = [w](int delta) {
+        const auto turn = [](QWidget *w, int delta) {
             const QPointF at = QRectF(w->rect()).center();
-            QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+            QWheelEvent e(at, w->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
             QApplication::sendEvent(w, &e);
         };
-        d.btnOk->setFocus();
-        const QString before = shown();
-        for (int delta : {-120, 120}) {
-            turn(delta);
-            QCOMPARE(shown(), before);
+        int editors = 0;
+        for (int page = 0; page < tSetupModel::PageCount; ++page) {
+            d.pages->setCurrentIndex(page);
+            for (QWidget *w : d.pages->widget(page)->findChildren<QWidget *>()) {
+                if (!(qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w)) || !w->isVisible())
+                    continue;
+                ++editors;
+                d.btnOk->setFocus();
+                const QString before = shown(w);
+                for (int delta : {-120, 120, 120}) {
+                    turn(w, delta);
+                    QVERIFY2(shown(w) == before, qPrintable(QString::number(page) + QLatin1Char(' ') + before));
+                }
+            }
         }
-        QVERIFY(!profile->Modified);
+        QVERIFY(editors >= 8);
+        QWidget *w = d.pgOptions->editor(tSetupModel::DoubleClickRow);
+        d.pages->setCurrentIndex(tSetupModel::GeneralPage);
         w->setFocus();
         QTRY_VERIFY(w->hasFocus());
-        turn(-120);
-        if (shown() == before) // at the end of its range
-            turn(120);
-        QVERIFY2(shown() != before, "a focused editor still takes the wheel");
+        const QString before = shown(w);
+        turn(w, -120);
+        if (shown(w) == before) // at the end of its range
+            turn(w, 120);
+        QVERIFY2(shown(w) != before, "a focused editor still takes the wheel");
     }
 
-    void smallerMends_data()
-    {
-        QTest::addColumn<QString>("mend");
-        QTest::addColumn<int>("page");
-        QTest::newRow("timeouts take numbers in range") << QStringLiteral("timeouts") << -1;
-        QTest::newRow("multiple passwords off and on") << QStringLiteral("passwords") << -1;
-        QTest::newRow("pick list choice in another case") << QStringLiteral("case") << -1;
-        QTest::newRow("Enter for Ok remembers a typed name") << QStringLiteral("enter") << -1;
-        for (int page = 0; page < tSetupModel::PageCount; ++page)
-            QTest::newRow(qPrintable(QStringLiteral("mnemonics of ") + tSetupModel::PageCaption(page)))
-                << QStringLiteral("mnemonics") << page;
-    }
+    // Timeouts take numbers in range, a pick list matches in any case, and Enter for "&Ok" remembers
+    // a newly typed name (multiple passwords off and on: allowMultiplePasswordsWithoutPassword).
     void smallerMends()
     {
-        QFETCH(QString, mend);
-        QFETCH(int, page);
-        if (mend == QLatin1String("passwords")) {
-            profile->Settings.setAllowMultiPasswords(true);
-            profile->PasswordList = {QStringLiteral("pw1"), QStringLiteral("pw2")};
-            profile->Settings.setPassword(QStringLiteral("pw2"));
-        }
         TfrmSetup &d = open();
-        d.show();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        if (mend == QLatin1String("timeouts")) {
-            for (int row : {int(tSetupModel::ConnectTimeoutRow), int(tSetupModel::LoginTimeoutRow)}) {
-                auto *spin = qobject_cast<QSpinBox *>(d.pgOptions->editor(row));
-                QVERIFY(spin);
-                QCOMPARE(spin->minimum(), 2);
-                QVERIFY(spin->maximum() >= 100 && spin->maximum() <= 600);
-                spin->setFocus();
-                spin->selectAll();
-                QTest::keyClicks(spin, QStringLiteral("abc"));
-            }
-            d.btnOk->click();
-            QCOMPARE(profile->Settings.ConnectTimeout(), 5);
-            QCOMPARE(profile->Settings.LoginTimeout(), 20);
-        } else if (mend == QLatin1String("passwords")) {
-            d.cbAllowMulti->click();
-            d.cbAllowMulti->click();
-            QCOMPARE(d.cmPassword->count(), 2);
-            QCOMPARE(d.cmPassword->currentText(), QStringLiteral("pw2"));
-            d.btnOk->click();
-            QCOMPARE(profile->PasswordList, (QStringList{QStringLiteral("pw1"), QStringLiteral("pw2")}));
-            QCOMPARE(profile->Settings.Password(), QStringLiteral("pw2"));
-        } else if (mend == QLatin1String("case")) {
-            d.cmChannel->setFocus();
-            d.cmChannel->lineEdit()->clear();
-            QTest::keyClicks(d.cmChannel->lineEdit(), QStringLiteral("OP HOME"));
-            d.cmUserName->setFocus();
-            QCOMPARE(d.Model().Channel.Choices, QStringList{QStringLiteral("Op Home")});
-        } else if (mend == QLatin1String("enter")) {
-            d.cmUserName->setFocus();
-            d.cmUserName->lineEdit()->clear();
-            QTest::keyClicks(d.cmUserName->lineEdit(), QStringLiteral("Newbie"));
-            QTest::keyClick(d.cmUserName, Qt::Key_Return);
-            QCOMPARE(d.result(), int(QDialog::Accepted));
-            QCOMPARE(profile->Settings.UserName(), QStringLiteral("Newbie"));
-            QVERIFY(profile->NameList.contains(QStringLiteral("Newbie")));
-        } else {
+        QVERIFY(activate(d));
+        for (int row : {int(tSetupModel::ConnectTimeoutRow), int(tSetupModel::LoginTimeoutRow)}) {
+            auto *spin = qobject_cast<QSpinBox *>(d.pgOptions->editor(row));
+            QVERIFY(spin && spin->minimum() == 2 && spin->maximum() >= 100 && spin->maximum() <= 600);
+        }
+        d.cmChannel->setFocus();
+        d.cmChannel->lineEdit()->clear();
+        QTest::keyClicks(d.cmChannel->lineEdit(), QStringLiteral("OP HOME"));
+        d.cmUserName->setFocus();
+        QCOMPARE(d.Model().Channel.Choices, QStringList{QStringLiteral("Op Home")});
+        d.cmUserName->lineEdit()->clear();
+        QTest::keyClicks(d.cmUserName->lineEdit(), QStringLiteral("Newbie"));
+        QTest::keyClick(d.cmUserName, Qt::Key_Return);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(profile->Settings.UserName(), QStringLiteral("Newbie"));
+        QVERIFY(profile->NameList.contains(QStringLiteral("Newbie")));
+    }
+
+    void mnemonicsUniquePerPage()
+    {
+        TfrmSetup &d = open();
+        for (int page = 0; page < tSetupModel::PageCount; ++page) {
             QStringList taken;
-            for (QPushButton *b : {d.btnOk, d.btnCancel, d.btnHelp})
-                taken << MnemonicOf(b->text());
-            QWidget *w = d.pages->widget(page);
-            for (auto *b : w->findChildren<QAbstractButton *>())
-                if (!MnemonicOf(b->text()).isNull())
-                    taken << MnemonicOf(b->text()) + QLatin1Char(' ') + b->text();
-            for (auto *l : w->findChildren<QLabel *>())
-                if (l->buddy() && !MnemonicOf(l->text()).isNull())
-                    taken << MnemonicOf(l->text()) + QLatin1Char(' ') + l->text();
             QSet<QChar> letters;
+            for (QAbstractButton *b : d.pages->widget(page)->findChildren<QAbstractButton *>() +
+                                          QList<QAbstractButton *>{d.btnOk, d.btnCancel, d.btnHelp})
+                taken << b->text();
+            for (auto *l : d.pages->widget(page)->findChildren<QLabel *>())
+                taken << (l->buddy() ? l->text() : QString());
+            taken.removeIf([](const QString &t) { return MnemonicOf(t).isNull(); });
             for (const QString &t : std::as_const(taken))
-                letters << t.at(0);
+                letters << MnemonicOf(t);
             QVERIFY2(letters.size() == taken.size(), qPrintable(taken.join(QStringLiteral(", "))));
         }
+    }
+
+    // Fields the profile keeps single-byte take only what the code page stores and say at once what
+    // they left out; a new user's name that cannot be stored is refused whole.
+    void fieldsKeepOnlyStorableText_data()
+    {
+        QTest::addColumn<int>("field");
+        int i = 0;
+        for (const char *f : {"notes", "greeting", "phrase", "response", "join response", "home channel", "timer"})
+            QTest::newRow(f) << i++;
+    }
+    void fieldsKeepOnlyStorableText()
+    {
+        QFETCH(int, field);
+        const auto restore = qScopeGuard([page = ansi::CodePage()] { ansi::SetCodePage(page); });
+        QVERIFY(ansi::SetCodePage(1252));
+        auto user = std::make_unique<tUser>();
+        user->setName(QStringLiteral("Alpha"));
+        profile->Users.Add(std::move(user));
+        TfrmUserInfo info(*profile, prompts);
+        info.ShowUserInfo(QStringLiteral("Alpha"));
+        TfrmSetup &setup = open();
+        setup.show();
+        setup.lstTimers->setCurrentItem(setup.lstTimers->topLevelItem(0));
+        QLineEdit *const edits[] = {nullptr, info.edGreeting->lineEdit(), setup.slPhrase->EditField(),
+                                    setup.slPhrase->ResponseBox(0)->lineEdit(), setup.edJoin,
+                                    setup.cmChannel->lineEdit(), setup.edTimer};
+        QToolTip::hideText();
+        const QString typed = QStringLiteral("café Привет 日本 🙂"), kept = QStringLiteral("café   ");
+        if (QLineEdit *e = edits[field]) {
+            e->selectAll();
+            e->insert(typed);
+            QCOMPARE(e->text(), kept);
+        } else {
+            info.mNotes->insertPlainText(typed);
+            QCOMPARE(info.mNotes->toPlainText(), kept);
+        }
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("Привет日本🙂")), qPrintable(QToolTip::text()));
+        setup.btnOk->click();
+        const tUser *u = profile->Users.Items(0);
+        const QString stored[] = {u->Notes(), u->Greeting(), profile->PhraseList.value(0),
+                                  profile->PhraseRes[0].value(0), profile->Settings.JoinResponse(),
+                                  profile->Settings.HomeChannel(), profile->TimerList.value(0)};
+        QCOMPARE(stored[field], kept);
+        prompts.texts = {QStringLiteral("Влад")};
+        info.btnAdd->click();
+        QCOMPARE(profile->Users.Count(), 1);
+        QCOMPARE(prompts.asked.last(),
+                 QStringLiteral("message|A user name cannot hold \"Влад\": the profile cannot store it."));
+    }
+
+    // "&Help" of a modal dialog opens a help window the user can scroll and close while it stands.
+    void helpWorksOverModalDialogs_data()
+    {
+        QTest::addColumn<int>("dialog");
+        QTest::newRow("setup") << 0;
+        QTest::newRow("join channel (window-modal)") << 1;
+        QTest::newRow("account") << 2;
+    }
+    void helpWorksOverModalDialogs()
+    {
+        QFETCH(int, dialog);
+        QWidget main; // owns and deletes the dialogs
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto *help = new TfrmHelp(&main);
+        help->reHelp->setPlainText(QStringLiteral("topic\n").repeated(400));
+        const auto showHelp = [help](const QString &) { help->ShowTopic(QStringLiteral("topic")); };
+        auto *setup = dialog == 0 ? new TfrmSetup(*profile, host, prompts, &main) : nullptr;
+        auto *join = dialog == 1 ? new TfrmSelectChannel(*profile, QString(), &main) : nullptr;
+        auto *account = dialog == 2 ? new TfrmAccount({}, {}, QString(), [&] { showHelp(QString()); }, &main) : nullptr;
+        if (setup)
+            setup->OnHelp = showHelp;
+        if (join)
+            join->Help = showHelp;
+        QDialog *dlg = setup ? static_cast<QDialog *>(setup) : join ? static_cast<QDialog *>(join) : account;
+        dlg->setWindowModality(join ? Qt::WindowModal : Qt::ApplicationModal); // as the main window opens them
+        dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dlg));
+        QPushButton *helpButton = setup ? setup->btnHelp : join ? join->btnHelp : account->btnHelp;
+        helpButton->click();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QScrollBar *bar = help->reHelp->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QVERIFY(bar->value() > 0);
+        systemClick(bar, QPoint(bar->width() / 2, 30));
+        QVERIFY2(bar->value() < bar->maximum(), "the help window scrolls while the dialog stands");
+        systemClick(help->btnDone, help->btnDone->rect().center());
+        QVERIFY2(!help->isVisible(), "the help window closes while the dialog stands");
+        helpButton->click();
+        dlg->hide();
+        QCOMPARE(help->windowHandle()->transientParent(), main.windowHandle()); // the main window's again
     }
 
     void closeBoxAppliesEscCancels()
