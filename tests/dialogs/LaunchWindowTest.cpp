@@ -43,36 +43,31 @@ private slots:
     void desktopStarterRunsGameInItsFolder()
     {
         QTemporaryDir dir;
-        QDir root(dir.path());
-        QVERIFY(root.mkpath("bin") && root.mkpath("empty") && root.mkpath("prefix/dosdevices") &&
-                root.mkpath("prefix/drive_c/Games/Diablo"));
+        QVERIFY(QDir(dir.path()).mkpath("prefix/dosdevices") && QDir(dir.path()).mkpath("prefix/drive_c/Games/Diablo"));
         QVERIFY(QFile::link("../drive_c", dir.filePath("prefix/dosdevices/c:")));
-        const QString out = dir.filePath("out.txt");
-        QFile wine(dir.filePath("bin/wine"));
+        QFile wine(dir.filePath("wine")), out(dir.filePath("out.txt"));
         QVERIFY(wine.open(QIODevice::WriteOnly));
-        wine.write("#!/bin/sh\nprintf '%s\\n%s\\n' \"$(pwd -P)\" \"$1\" > '" + QFile::encodeName(out) + "'\n");
+        wine.write("#!/bin/sh\nprintf '%s\\n%s\\n' \"$(pwd -P)\" \"$1\" > '" + QFile::encodeName(out.fileName()) +
+                   "'\n");
         wine.close();
         QVERIFY(wine.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        const QByteArray oldPath = qgetenv("PATH"), oldPrefix = qgetenv("WINEPREFIX");
-        const bool hadPrefix = qEnvironmentVariableIsSet("WINEPREFIX");
-        const auto restore = qScopeGuard([&] {
-            qputenv("PATH", oldPath);
-            hadPrefix ? qputenv("WINEPREFIX", oldPrefix) : qunsetenv("WINEPREFIX");
+        const auto restore = qScopeGuard([path = qgetenv("PATH"), prefix = qgetenv("WINEPREFIX")] {
+            qputenv("PATH", path);
+            prefix.isNull() ? qunsetenv("WINEPREFIX") : qputenv("WINEPREFIX", prefix);
         });
         qputenv("WINEPREFIX", QFile::encodeName(dir.filePath("prefix")));
+        qputenv("PATH", QFile::encodeName(dir.path()));
         QStringList reports;
         const tLauncher::Starter start = TfrmLaunch::DesktopStarter([&](const QString &t) { reports << t; });
-
-        qputenv("PATH", QFile::encodeName(dir.filePath("bin")));
         start("C:\\GAMES\\diablo\\diablo.exe", true);
         const auto written = [&out] {
-            QFile f(out);
-            return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()) : QString();
+            out.close();
+            return out.open(QIODevice::ReadOnly) ? QString(out.readAll()) : QString();
         };
-        QTRY_COMPARE(written(), QDir(dir.path()).canonicalPath() + "/prefix/drive_c/Games/Diablo\nC:\\GAMES\\diablo\\diablo.exe\n");
+        QTRY_COMPARE(written(), QDir(dir.path()).canonicalPath() +
+                                    "/prefix/drive_c/Games/Diablo\nC:\\GAMES\\diablo\\diablo.exe\n");
         QVERIFY(reports.isEmpty());
-
-        qputenv("PATH", QFile::encodeName(dir.filePath("empty")));
+        qputenv("PATH", QFile::encodeName(dir.filePath("prefix")));
         start("c:\\diablo\\diablo.exe", true);
         QCOMPARE(reports, QStringList{"Wine was not found: cannot start c:\\diablo\\diablo.exe"});
     }
