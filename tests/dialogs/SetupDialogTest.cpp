@@ -11,7 +11,6 @@
 #include "dialogs/UserInfoDialog.h"
 #include "net/Ansi.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -198,8 +197,11 @@ private slots:
         QVERIFY(!profile->Settings.MasterEvents());
         QCOMPARE(profile->BanList.last(), QStringLiteral("X"));
         QCOMPARE(profile->Settings.JoinResponse(), QStringLiteral("Hi"));
-        open().btnCancel->click();
-        QVERIFY(profile->Modified && profile->BanList.contains(QStringLiteral("X")));
+        profile->Modified = false; // and "&Cancel" leaves such a change marked for saving
+        open();
+        profile->BanList << QStringLiteral("Y");
+        dlg->btnCancel->click();
+        QVERIFY(profile->Modified && profile->BanList.contains(QStringLiteral("Y")));
     }
 
     // A wheel turn over any setting changes it only when its editor has the focus.
@@ -215,7 +217,7 @@ private slots:
         const auto turn = [](QWidget *w, int delta) {
             const QPointF at = QRectF(w->rect()).center();
             QWheelEvent e(at, w->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(w, &e);
+            QCoreApplication::sendEvent(w, &e);
         };
         int editors = 0;
         for (int page = 0; page < tSetupModel::PageCount; ++page) {
@@ -367,7 +369,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(help));
         QScrollBar *bar = help->reHelp->verticalScrollBar();
         bar->setValue(bar->maximum());
-        QVERIFY(bar->value() > 0);
         systemClick(bar, QPoint(bar->width() / 2, 30));
         QVERIFY2(bar->value() < bar->maximum(), "the help window scrolls while the dialog stands");
         systemClick(help->btnDone, help->btnDone->rect().center());
