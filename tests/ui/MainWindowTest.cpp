@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 #include "FakePrompts.h"
 #include "FullDisk.h"
 #include "automation/GameRegistry.h"
+#include "dialogs/Launch.h"
 #include "profile/ChatIni.h"
 #include "profile/Profile.h"
 #include "profile/ProfileFiles.h"
@@ -425,8 +428,8 @@ private slots:
     {
         tFullDisk disk(512);
         QC_NEED_FULL_DISK(disk);
-        const QString record = disk.path(QStringLiteral("main.ch5")), ini = disk.path(QStringLiteral("Chat.ini"));
-        const QString toolbarFile = disk.path(QStringLiteral("Toolbar.dat"));
+        const auto at = [&](const char *name) { return disk.path(QString::fromLatin1(name)); };
+        const QString record = at("main.ch5"), ini = at("Chat.ini"), toolbarFile = at("Toolbar.dat");
         tProfile profile;
         profile.OwnerList << QStringLiteral("Boss");
         profile.Users.Add(std::make_unique<tUser>());
@@ -435,23 +438,21 @@ private slots:
         const QMap<QString, QByteArray> written = {
             {ini, "[Last File]\r\nLast File=" + QFile::encodeName(record) + "\r\n[Screen]\r\nWidth=700\r\n"},
             {toolbarFile, QByteArray("\x01\0\0\0\x02\0\0\0", 8)},
-            {disk.path(QStringLiteral("saved.txt")), "an earlier transcript\r\n"},
-            {disk.path(QStringLiteral("icons.txt")), "Bob\r\nbob.bmp\r\n"},
-            {disk.path(QStringLiteral("Registry.ini")), "[Software\\Game]\r\nProgram=old.exe\r\n"},
-            {disk.path(QStringLiteral("system.reg")), "WINE REGISTRY Version 2\n\n[Software\\\\Game] 1\n\"Program\"=\"old\"\n"},
+            {at("saved.txt"), "an earlier transcript\r\n"},
+            {at("icons.txt"), "Bob\r\nbob.bmp\r\n"},
+            {at("Registry.ini"), "[Software\\Game]\r\nProgram=old.exe\r\n"},
+            {at("system.reg"), "WINE REGISTRY Version 2\n\n[Software\\\\Game] 1\n\"Program\"=\"old\"\n"},
         };
         for (auto it = written.begin(); it != written.end(); ++it) {
             QFile f(it.key());
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(it.value()) == it.value().size());
         }
-
         FakePrompts prompts;
         TfrmChat w(profile);
         w.SetProgramFolder(disk.folder());
         w.SetPrompts(&prompts);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QCOMPARE(profile.CurrentProfile, record);
         QMap<QString, QByteArray> before;
         for (const QString &name : disk.entries())
             before.insert(name, readAll(disk.path(name)));
@@ -460,28 +461,48 @@ private slots:
         profile.Modified = true;
         QVERIFY(disk.fill());
         const QStringList entries = disk.entries();
-
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(prompts.messages, QStringList{QStringLiteral("Error saving file: ") + record});
         QCOMPARE(w.ChatText().PlainText().split(QLatin1Char('\n')).last(), QStringLiteral("An Error occured saving chat settings."));
         QVERIFY(profile.Modified);
-
-        QVERIFY(!w.ChatText().SaveToFile(disk.path(QStringLiteral("saved.txt"))));
-        QVERIFY(!iconsfile::Write(disk.path(QStringLiteral("icons.txt")), {QStringLiteral("Bob"), QStringLiteral("new.bmp")}));
-        QVERIFY(!tIniRegistry(disk.path(QStringLiteral("Registry.ini"))).WriteString(QStringLiteral("Software\\Game"), QStringLiteral("Program"), QStringLiteral("new.exe")));
-        QVERIFY(!tWineRegistry(disk.folder()).WriteString(QStringLiteral("Software\\Game"), QStringLiteral("Program"), QStringLiteral("new")));
-
+        QVERIFY(!w.ChatText().SaveToFile(at("saved.txt")));
+        QVERIFY(!iconsfile::Write(at("icons.txt"), {QStringLiteral("Bob"), QStringLiteral("new.bmp")}));
+        const QString key = QStringLiteral("Software\\Game"), value = QStringLiteral("Program");
+        QVERIFY(!tIniRegistry(at("Registry.ini")).WriteString(key, value, QStringLiteral("new.exe")));
+        QVERIFY(!tWineRegistry(disk.folder()).WriteString(key, value, QStringLiteral("new")));
         prompts.messages.clear();
         prompts.answers = {TPrompts::Answer::No};
         QVERIFY(!w.close());
-        QCOMPARE(prompts.messages, QStringList({QStringLiteral("Error saving file: ") + ini, QStringLiteral("Error saving file: ") + toolbarFile}));
-        QVERIFY(w.isVisible());
+        QCOMPARE(prompts.messages, QStringList({"Error saving file: " + ini, "Error saving file: " + toolbarFile}));
         for (const QString &name : before.keys())
-            if (name != QLatin1String("filler"))
-                QVERIFY2(readAll(disk.path(name)) == before[name], qPrintable(name));
+            QVERIFY2(name == "filler" || readAll(disk.path(name)) == before[name], qPrintable(name));
         QCOMPARE(disk.entries(), entries);
         QVERIFY(w.close()); // the report was read: the next close ends the program
     }
+    // A Wine prefix made after start-up is used, its Diablo folder gets its separator, and a
+    // missing Wine is said in the status bar.
+    void launcherFindsAPrefixMadeAfterStartUp()
+    {
+        QTemporaryDir dir;
+        const QByteArray oldPath = qgetenv("PATH"), oldPrefix = qgetenv("WINEPREFIX");
+        const bool hadPrefix = qEnvironmentVariableIsSet("WINEPREFIX");
+        const auto restore = qScopeGuard([&] {
+            qputenv("PATH", oldPath);
+            hadPrefix ? qputenv("WINEPREFIX", oldPrefix) : qunsetenv("WINEPREFIX");
+        });
+        qputenv("PATH", QFile::encodeName(dir.filePath("empty")));
+        qputenv("WINEPREFIX", QFile::encodeName(dir.filePath("prefix")));
+        Window f;
+        f.w->CreatePermanentWindows();
+        QVERIFY(QDir(dir.path()).mkpath("prefix"));
+        QFile reg(dir.filePath("prefix/system.reg"));
+        QVERIFY(reg.open(QIODevice::WriteOnly));
+        reg.write("WINE REGISTRY Version 2\n\n[Software\\\\Blizzard Entertainment\\\\Archives] 1\n\"DiabloInstall\"=\"C:\\\\Diablo\"\n");
+        reg.close();
+        f.w->LaunchWindow()->Click(LaunchTarget::Diablo);
+        QCOMPARE(f.w->StatusText(0), QStringLiteral("Wine was not found: cannot start C:\\Diablo\\diablo.exe"));
+    }
+
 };
 
 QC_TEST(MainWindowTest)
