@@ -188,37 +188,27 @@ private slots:
     // write a half-loaded profile over the good file.
     void failedOpenKeepsTheProfileInUse_data()
     {
-        QTest::addColumn<QByteArray>("record"); // empty: a whole record
-        QTest::addColumn<bool>("listsFolder");  // the ".ext" is a folder
-        QTest::addColumn<QByteArray>("users");
-        QTest::newRow("short record") << QByteArray(4095, '\0') << false << QByteArray();
-        QTest::newRow("unreadable lists") << QByteArray() << true << QByteArray();
-        QTest::newRow("broken users") << QByteArray() << false << QByteArray(100, 'u');
+        QTest::addColumn<QString>("spoilt");   // the file of the saved profile that is spoilt
+        QTest::addColumn<QByteArray>("bytes"); // what it holds then; empty: it is a folder
+        QTest::newRow("short record") << ".ch5" << QByteArray(4095, '\0');
+        QTest::newRow("unreadable lists") << ".ext" << QByteArray();
+        QTest::newRow("broken users") << ".usr" << QByteArray(100, 'u');
     }
     void failedOpenKeepsTheProfileInUse()
     {
-        QFETCH(QByteArray, record);
-        QFETCH(bool, listsFolder);
-        QFETCH(QByteArray, users);
-        // Each row its own files: the base name is the row's tag without blanks.
+        QFETCH(QString, spoilt);
+        QFETCH(QByteArray, bytes);
         const QString base = dir.filePath(QString::fromLatin1(QTest::currentDataTag()).remove(QLatin1Char(' ')));
-        const QString bad = base + QStringLiteral(".ch5");
         tProfile other;
         other.OwnerList << QStringLiteral("Mallory");
-        other.Settings.setUserName(QStringLiteral("Other"));
         other.Users.Add(std::make_unique<tUser>());
-        QVERIFY(SaveProfile(other, bad, reporter));
-        if (!record.isEmpty()) {
-            QFile f(bad);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(record) == record.size());
-        }
-        if (listsFolder)
-            QVERIFY(QFile::remove(base + QStringLiteral(".ext")) && QDir().mkdir(base + QStringLiteral(".ext")));
-        if (!users.isEmpty()) {
-            QFile f(base + QStringLiteral(".usr"));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(users) == users.size());
-        }
-
+        QVERIFY(SaveProfile(other, base + QStringLiteral(".ch5"), reporter));
+        QFile f(base + spoilt);
+        if (bytes.isEmpty())
+            QVERIFY(f.remove() && QDir().mkdir(f.fileName()));
+        else
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
         TProfileActions a = make();
         profile.OwnerList << QStringLiteral("Boss");
         profile.Settings.setUserName(QStringLiteral("Mine"));
@@ -226,7 +216,7 @@ private slots:
         profile.Modified = true;
         const QByteArray settings(reinterpret_cast<const char *>(profile.Settings.bytes.data()), tChatSettings::Size);
         prompts.answers = {TPrompts::Answer::No};
-        prompts.paths = {bad};
+        prompts.paths = {base + QStringLiteral(".ch5")};
         int result = -1;
         a.Open([&](bool ok) { result = ok; });
         QCOMPARE(result, 0);
