@@ -120,31 +120,21 @@ private slots:
         QCOMPARE(s.w->edEntry->text().size(), tEntryLine::MaxTextLength);
     }
 
-    // Presses of Ctrl+Alt+M, each a first press followed by that many auto-repeats.
-    void heldMacroKeyFiresOnce_data()
-    {
-        QTest::addColumn<QList<int>>("presses");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("held down") << QList<int>{60} << 1;
-        QTest::newRow("pressed three times") << QList<int>{0, 0, 0} << 3;
-        QTest::newRow("held twice") << QList<int>{30, 30} << 2;
-    }
+    // Ctrl+Alt+M held down (sixty auto-repeats), then pressed twice more: the macro goes out three times.
     void heldMacroKeyFiresOnce()
     {
-        QFETCH(QList<int>, presses);
-        QFETCH(int, lines);
         Session s;
         QVERIFY(s.start() && s.logOn());
         s.profile.MacroKeys = {QStringLiteral("M")};
         s.profile.MacroList = {QStringLiteral("/me macro")};
-        s.w->bcChat().setFloodInterval(3600 * 1000);
+        s.w->bcChat().setFloodInterval(20);
         QWidget *target = QApplication::focusWidget();
         QVERIFY(target);
         const auto key = [&](QEvent::Type type, bool repeat) {
             QKeyEvent e(type, Qt::Key_M, Qt::ControlModifier | Qt::AltModifier, QString(), repeat);
             QApplication::sendEvent(target, &e);
         };
-        for (int repeats : presses) {
+        for (int repeats : {60, 0, 0}) {
             key(QEvent::KeyPress, false);
             for (int i = 0; i < repeats; ++i) {
                 key(QEvent::KeyRelease, true);
@@ -152,11 +142,9 @@ private slots:
             }
             key(QEvent::KeyRelease, false);
         }
-        QVERIFY(s.w->bcChat().Queue().size() < lines + 1);
-        s.w->bcChat().setFloodInterval(20);
         QTRY_VERIFY(s.w->bcChat().Queue().isEmpty());
         QTest::qWait(100);
-        QCOMPARE(s.sent().count(QStringLiteral("/me macro")), lines);
+        QCOMPARE(s.sent().count(QStringLiteral("/me macro")), 3);
     }
 
     void sendEmoteAndWhisper()
