@@ -391,17 +391,17 @@ private slots:
         hooks.session = &c.session;
         c.events.SetAutomation(&hooks);
         c.session.ConnectAction();
-        QTRY_COMPARE(c.panel[1], QStringLiteral("Connected to: 127.0.0.1"));
+        QTRY_COMPARE(c.users.ChannelUserCount(), 1); // logged on and in the channel
         c.session.SetPaused(true);
         live.inject(firstClient(live), held);
-        QTRY_COMPARE_WITH_TIMEOUT(c.session.PauseBuffer().size(), held.count('\n'), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(c.session.PauseBuffer().join(QLatin1Char('\n')).contains(QLatin1String("never")), 15000);
         c.chat.Clear();
         if (userDisconnects)
             c.session.ConnectAction();
         c.session.SetPaused(false);
         QTest::qWait(200);
         QVERIFY(!c.ci.Connected() && !c.ci.Connecting && !c.session.Running());
-        QCOMPARE(c.plainLines(), QStringList{});
+        QVERIFY(!c.plainLines().join(QLatin1Char('\n')).contains(QLatin1String("never")));
     }
 
     void everyServerRefusingDoesNotSpin()
