@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "view/FindFile.h"
+
 QString wine::ServerRoot()
 {
     return QStringLiteral("/tmp/.wine-%1").arg(uint(::getuid()));
@@ -69,17 +71,7 @@ QString wine::UnixFolder(const QString &windowsPath, const QString &prefix)
                 dir.cdUp();
             continue;
         }
-        QString name = part;
-        if (!QFileInfo(dir.filePath(name)).isDir()) {
-            name.clear();
-            const QStringList entries = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-            for (const QString &e : entries)
-                if (e.compare(part, Qt::CaseInsensitive) == 0) {
-                    name = e;
-                    break;
-                }
-        }
-        if (name.isEmpty() || !dir.cd(name))
+        if (!dir.cd(QFileInfo(FindIgnoringCase(dir.path(), part)).fileName()))
             return QString();
     }
     return QFileInfo(dir.path()).canonicalFilePath();

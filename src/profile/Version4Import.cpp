@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 
 #include "net/Ansi.h"
 #include "net/ServerAddress.h"
 #include "view/ChatDefs.h"
+#include "view/FindFile.h"
 #include "profile/Profile.h"
 
 namespace {
@@ -52,15 +52,6 @@ bool fitCompanions(tProfile &p)
     return changed;
 }
 
-// The folder's files by lower-cased name: version 4 files come from systems that ignore letter case.
-QHash<QString, QString> filesIgnoringCase(const QString &folder)
-{
-    QHash<QString, QString> files;
-    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString &name : names)
-        files.insert(name.toLower(), name);
-    return files;
-}
 } // namespace
 
 bool ReadListFile(const QString &path, QStringList &lines)
@@ -112,13 +103,12 @@ void ImportVersion4(tProfile &p, const QString &base)
     const QFileInfo baseInfo(base);
     const QString folder = baseInfo.path();
     const QString stem = baseInfo.fileName();
-    const QHash<QString, QString> files = filesIgnoringCase(folder);
 
     bool changed = fitCompanions(p);
     QStringList working;
     for (const Row &r : rows) {
-        const QString wanted = stem + r.suffix;
-        const QString path = QDir(folder).filePath(QFile::exists(base + r.suffix) ? wanted : files.value(wanted.toLower(), wanted));
+        // Version 4 files come from systems that ignore letter case.
+        const QString path = FindIgnoringCase(folder, stem + r.suffix);
         // Whatever went wrong while reading leaves the working list empty.
         if (!ReadListFile(path, working))
             working.clear();

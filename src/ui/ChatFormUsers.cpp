@@ -20,6 +20,7 @@
 #include "ui/WhisperForm.h"
 #include "view/ChatDefs.h"
 #include "view/CustomList.h"
+#include "view/FindFile.h"
 #include "view/SafeFile.h"
 
 namespace {

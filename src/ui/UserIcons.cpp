@@ -9,18 +9,7 @@
 #include <QPainter>
 
 #include "view/CustomList.h"
-
-QString FindIgnoringCase(const QString &folder, const QString &name)
-{
-    const QDir dir(folder);
-    if (dir.exists(name))
-        return dir.filePath(name);
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QString &e : entries)
-        if (e.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(e);
-    return dir.filePath(name);
-}
+#include "view/FindFile.h"
 
 QPixmap TIconTable::Badge(const QColor &fill, const QColor &ink, const QString &text, qreal dpr)
 {

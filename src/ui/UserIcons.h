@@ -39,6 +39,3 @@ private:
     QVector<QPixmap> m_images;
     QStringList m_names;
 };
-
-// A file or folder named `name` in `folder`, found ignoring letter case; the exact path when none.
-QString FindIgnoringCase(const QString &folder, const QString &name);
